@@ -1,0 +1,2 @@
+// Placeholder: the analysis benchmarks land with the analysis core.
+#include <benchmark/benchmark.h>

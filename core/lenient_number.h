@@ -1,0 +1,14 @@
+// Lenient reading of a number from the text of an input box.
+#pragma once
+
+#include <string_view>
+
+namespace fourbar {
+
+// The number the text begins with: leading blanks, an optional sign, digits with at most one
+// decimal point, and an optional exponent; the rest is ignored. 0 when the text does not begin with
+// a number ("abc", "inf", "nan", "" and "--5" all give 0; "0x10" gives 0) and when the number is
+// too large for a double.
+double readNumber(std::string_view text);
+
+}  // namespace fourbar

@@ -1,0 +1,20 @@
+// The fixed texts that the program shows in its message boxes and captions.
+#pragma once
+
+#include <string_view>
+
+namespace fourbar::messages {
+
+inline constexpr std::string_view appTitle = "四杆机构";
+// The four link lengths cannot close (the longest is at least the sum of the other three).
+inline constexpr std::string_view closureFailed = "杆长设计不当,请重新输入";
+// An analysis run met a crank angle at which the loop cannot close, or a link of length 0.
+inline constexpr std::string_view runFailed = "杆长设置不当,请重新输入!";
+// Data table: the analysed double-rocker range does not meet the chosen quarter turn.
+inline constexpr std::string_view notInRange = "数据不在此范围内";
+// Data table: a quarter-turn button was pressed for a rocker-crank.
+inline constexpr std::string_view chooseRange = "请选择范围及间隔";
+// Animation: the result tables do not cover the range of the linkage's kind.
+inline constexpr std::string_view analyseFirst = "请先执行运动分析";
+
+}  // namespace fourbar::messages

@@ -1,0 +1,2 @@
+// Placeholder: the command-line report lands with the analysis core.
+int main() { return 0; }

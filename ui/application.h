@@ -1,0 +1,48 @@
+// The application object: owns the shared state and the four windows, and carries out the show
+// and hide commands between them.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "core/shared_state.h"
+
+namespace fourbar::ui {
+
+class MainWindow;
+class DiagramsWindow;
+class TableWindow;
+class AnimationWindow;
+
+class Application : public QObject {
+    Q_OBJECT
+
+public:
+    // Creates the main window and shows it. The other windows are created when first shown.
+    Application();
+    ~Application() override;
+
+    SharedState& state() { return state_; }
+    MainWindow& mainWindow() { return *main_; }
+    // nullptr until the window has been shown once.
+    DiagramsWindow* diagramsWindow() const { return diagrams_.get(); }
+    TableWindow* tableWindow() const { return table_.get(); }
+    AnimationWindow* animationWindow() const { return animation_.get(); }
+
+    // Each hides the main window, then shows its target (creating it the first time).
+    void showDiagrams();
+    void showDisplacementDiagram();
+    void showTable();
+    void showAnimation();
+    // Shows the main window again after another window hid itself.
+    void showMain();
+
+private:
+    SharedState state_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<DiagramsWindow> diagrams_;
+    std::unique_ptr<TableWindow> table_;
+    std::unique_ptr<AnimationWindow> animation_;
+};
+
+}  // namespace fourbar::ui

@@ -1,0 +1,2 @@
+// Placeholder until the implementation lands.
+#include "ui/toolkit/drawing_area.h"

@@ -1,0 +1,24 @@
+// A text box that empties itself when the user gives it the keyboard focus.
+#pragma once
+
+#include <QLineEdit>
+
+namespace fourbar::ui {
+
+// Empties itself, and emits focusReset(), when it gains the focus by mouse, Tab or Backtab, or as
+// the first focus of its window when that window opens for the first time. It keeps its text when
+// its window merely becomes active again, so coming back from another window loses nothing.
+class InputBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit InputBox(QWidget* parent = nullptr);
+
+signals:
+    void focusReset();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+}  // namespace fourbar::ui

@@ -1,0 +1,43 @@
+// Creation of the windows' widgets at their twip positions, with their names, captions and fonts.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+class QLabel;
+class QGroupBox;
+class QPushButton;
+class QScrollBar;
+
+namespace fourbar::ui {
+
+class InputBox;
+class DrawingArea;
+
+// A twip rectangle relative to the parent's client area: left, top, width, height.
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Buttons word-wrap their caption to their width, so tall narrow buttons stack it one character
+// per line.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
+                        const QFont& font);
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
+                  const QFont& font);
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
+                     const QFont& font);
+InputBox* makeInputBox(QWidget* parent, const char* name, TwipRect rect, const QFont& font);
+DrawingArea* makeDrawingArea(QWidget* parent, const char* name, TwipRect rect);
+QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect rect, int minimum,
+                                    int maximum, int value);
+
+// Gives a top-level window its name, caption and fixed client size in twips.
+void setupWindow(QWidget* window, const char* name, const QString& caption, int clientWidthTwips,
+                 int clientHeightTwips);
+
+}  // namespace fourbar::ui
