@@ -12,13 +12,13 @@
 
 namespace fourbar::ui {
 
-// Drawings build up in a backing image until a command clears them; paintEvent only copies the image
-// to the screen, so the drawing survives being covered or hidden. Lines and circles are drawn
+// Drawings build up in a backing image until a command clears them; paintEvent only copies the
+// image to the screen, so the drawing survives being covered or hidden. Lines and circles are drawn
 // without antialiasing, so that drawing a figure again in the background colour erases it wholly.
 class DrawingArea : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit DrawingArea(QWidget* parent = nullptr);
     ~DrawingArea() override;
 
@@ -35,7 +35,8 @@ public:
     QColor backColor() const;
     void setForeColor(const QColor& color);  // colour of lines drawn without a colour of their own
     QColor foreColor() const;
-    void clear();  // fills with the background colour, forgets the printed text, print position home
+    void
+    clear();  // fills with the background colour, forgets the printed text, print position home
 
     void setDrawWidth(int pixels);  // pen width in pixels, at least 1
     int drawWidth() const;
@@ -65,13 +66,14 @@ public:
     // Maps user coordinates to pixel coordinates of the backing image.
     QPointF toPixels(double x, double y) const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
+    void growImage();  // the image grows with the widget and never loses what is drawn
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

@@ -11,14 +11,19 @@ namespace fourbar::ui {
 class InputBox : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     explicit InputBox(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void focusReset();
 
-protected:
+  protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    int windowActivations_ = 0;  // activations of the window seen while this box was visible
+    bool hadFocus_ = false;
 };
 
 }  // namespace fourbar::ui

@@ -1,2 +1,24 @@
-// Placeholder until the implementation lands.
+// The program's modal message box.
 #include "ui/toolkit/message_box.h"
+
+#include <QMessageBox>
+
+namespace fourbar::ui {
+
+void showMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setWindowTitle(QStringLiteral("四杆机构"));
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void showMessage(QWidget* parent, std::string_view utf8Text) {
+    showMessage(parent,
+                QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
+}
+
+}  // namespace fourbar::ui

@@ -12,7 +12,7 @@ namespace fourbar::ui {
 class Timer : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit Timer(QObject* parent);
     ~Timer() override;
 
@@ -25,15 +25,15 @@ public:
 
     static constexpr int kResolutionMs = 16;
 
-signals:
+  signals:
     void tick();
 
-private:
+  private:
     friend class TimerScheduler;
     bool enabled_ = true;
     int interval_ = 0;
-    qint64 dueAt_ = 0;          // ms on the scheduler's clock
-    quint64 restartSerial_ = 0; // larger: restarted more recently
+    qint64 dueAt_ = 0;           // scheduler round (16 ms each) of the next tick
+    quint64 restartSerial_ = 0;  // larger: restarted more recently
     void restart();
 };
 

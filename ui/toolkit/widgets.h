@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 class QLabel;
@@ -23,6 +24,11 @@ struct TwipRect {
     int height;
 };
 
+// The lines a button shows its caption in: wrapped at word boundaries, or between any two
+// characters where a word (or Chinese text) does not fit `widthPixels`; blanks at line ends
+// dropped.
+QStringList wrapCaption(const QString& caption, const QFont& font, int widthPixels);
+
 // Buttons word-wrap their caption to their width, so tall narrow buttons stack it one character
 // per line.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
@@ -36,7 +42,8 @@ DrawingArea* makeDrawingArea(QWidget* parent, const char* name, TwipRect rect);
 QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect rect, int minimum,
                                     int maximum, int value);
 
-// Gives a top-level window its name, caption and fixed client size in twips.
+// Gives a top-level window its name, caption and fixed client size in twips. The size is that of
+// the client area: a QMainWindow's caller adds the height of its menu bar.
 void setupWindow(QWidget* window, const char* name, const QString& caption, int clientWidthTwips,
                  int clientHeightTwips);
 
