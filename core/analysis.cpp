@@ -1,2 +1,249 @@
-// Placeholder until the implementation lands.
+// The kinematic analysis: closed-form loop closure per crank degree, its derivatives, and the runs.
 #include "core/analysis.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "core/check.h"
+
+namespace fourbar {
+
+namespace {
+
+// Sign as -1, 0 or +1.
+double sgn(double value) {
+    return value > 0 ? 1.0 : value < 0 ? -1.0 : 0.0;
+}
+
+// Twice a half-angle in (-pi/2, 3pi/2], folded so the full angle lies in (-pi, 2pi].
+double fullAngle(double halfAngle) {
+    return halfAngle > kPi ? 2 * (halfAngle - kPi) : 2 * halfAngle;
+}
+
+bool isIndex(int value) {
+    return value >= std::numeric_limits<std::int16_t>::min() &&
+           value <= std::numeric_limits<std::int16_t>::max();
+}
+
+// One row at crank angle `degrees` on branch `sign`. False when the loop cannot close there or a
+// value overflows its storage; then `row` is unspecified.
+bool computeRow(const LinkageState& s, double degrees, double sign, TableRow& row) {
+    const double L1 = s.L1;
+    const double L2 = s.L2;
+    const double L3 = s.L3;
+    const double L4 = s.L4;
+    const double w1 = s.omega1;
+
+    row.theta1 = degrees * kDegree;
+    const double t1 = row.theta1;
+    const double sin1 = std::sin(t1);
+    const double cos1 = std::cos(t1);
+
+    const double a3 = 2 * L1 * L3 * sin1;
+    const double b3 = (L1 * cos1 - L4) * 2 * L3;
+    const double c3 = L2 * L2 - L1 * L1 - L3 * L3 - L4 * L4 + 2 * L1 * L4 * cos1;
+    const double a2 = 2 * L1 * L2 * sin1;
+    const double b2 = (L1 * cos1 - L4) * 2 * L2;
+    const double c2 = L1 * L1 + L2 * L2 + L4 * L4 - L3 * L3 - 2 * L1 * L4 * cos1;
+
+    // A discriminant that overflowed (inf or NaN) cannot close the loop any better than a negative
+    // one.
+    const double q2 = a2 * a2 + b2 * b2 - c2 * c2;
+    if (!(q2 >= 0) || !std::isfinite(q2)) {
+        return false;
+    }
+    row.theta2 = fullAngle(vectorAngle(b2 - c2, a2 + sign * std::sqrt(q2)));
+
+    const double q3 = a3 * a3 + b3 * b3 - c3 * c3;
+    if (!(q3 >= 0) || !std::isfinite(q3)) {
+        return false;
+    }
+    row.theta3 = static_cast<float>(fullAngle(vectorAngle(b3 - c3, a3 + sign * std::sqrt(q3))));
+    if (!(row.theta3 >= 0)) {
+        row.theta3 = static_cast<float>(row.theta3 + kFullTurn);
+    }
+
+    const double t2 = row.theta2;
+    const double t3 = row.theta3;
+    const double sin23 = std::sin(t2 - t3);
+    if (sin23 == 0) {
+        // Coupler and output link in line: the velocities and accelerations have no finite value.
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        row.omega2 = none;
+        row.omega3 = none;
+        row.alpha2 = none;
+        row.alpha3 = static_cast<float>(none);
+        return std::isfinite(row.theta2) && std::isfinite(row.theta3);
+    }
+    // sin and cos are exactly odd and even, so sin(t3 - t2) = -sin23 and cos(t3 - t2) = cos23.
+    const double sin32 = -sin23;
+    const double cos23 = std::cos(t2 - t3);
+    const double cos32 = cos23;
+
+    row.omega2 = ((-L1 * w1) * std::sin(t1 - t3)) / L2 / sin23;
+    row.omega3 = ((L1 * w1) * std::sin(t1 - t2)) / L3 / sin32;
+    const double w2 = row.omega2;
+    const double w3 = row.omega3;
+    row.alpha2 = (-L1 * (w1 * w1) * std::cos(t1 - t3) - L2 * (w2 * w2) * cos23 + L3 * (w3 * w3)) /
+                 L2 / sin23;
+    row.alpha3 = static_cast<float>(
+        (L1 * (w1 * w1) * std::cos(t1 - t2) + L2 * (w2 * w2) - L3 * (w3 * w3) * cos32) / L3 /
+        sin32);
+
+    return std::isfinite(row.theta2) && std::isfinite(row.theta3) && std::isfinite(row.omega2) &&
+           std::isfinite(row.omega3) && std::isfinite(row.alpha2) && std::isfinite(row.alpha3);
+}
+
+// Strict comparisons, so NaN entries never raise a maximum.
+void raiseMaxima(ResultTables& tables, const TableRow& row) {
+    const float theta3 = std::fabs(row.theta3);
+    if (theta3 > tables.maxTheta3) {
+        tables.maxTheta3 = theta3;
+    }
+    const double omega3 = std::fabs(row.omega3);
+    if (omega3 > tables.maxOmega3) {
+        tables.maxOmega3 = omega3;
+    }
+    const float alpha3 = std::fabs(row.alpha3);
+    if (alpha3 > tables.maxAlpha3) {
+        tables.maxAlpha3 = alpha3;
+    }
+}
+
+// Rolls a failed run back: no rows, and the maxima as they were before it.
+class RunGuard {
+  public:
+    explicit RunGuard(ResultTables& tables)
+        : tables_(tables),
+          maxTheta3_(tables.maxTheta3),
+          maxOmega3_(tables.maxOmega3),
+          maxAlpha3_(tables.maxAlpha3) {}
+
+    RunStatus fail() {
+        tables_.clearRows();
+        tables_.maxTheta3 = maxTheta3_;
+        tables_.maxOmega3 = maxOmega3_;
+        tables_.maxAlpha3 = maxAlpha3_;
+        return RunStatus::CannotClose;
+    }
+
+  private:
+    ResultTables& tables_;
+    float maxTheta3_;
+    double maxOmega3_;
+    float maxAlpha3_;
+};
+
+// Sets omega1 and refuses a coupler or output link of length 0, whose rows would divide by zero.
+bool startRun(LinkageState& state) {
+    state.omega1 = state.n * kPi / 30;
+    return state.L2 != 0 && state.L3 != 0;
+}
+
+// Rows first..last, row i at crank angle i on branch M.
+RunStatus sweep(LinkageState& state, ResultTables& tables, int first, int last) {
+    RunGuard guard(tables);
+    if (!startRun(state)) {
+        return guard.fail();
+    }
+    tables.resize(first, last);
+    TableRow row;
+    for (int i = first; i <= last; ++i) {
+        if (!computeRow(state, i, state.M, row)) {
+            return guard.fail();
+        }
+        tables.setRow(i, row);
+        raiseMaxima(tables, row);
+    }
+    return RunStatus::Completed;
+}
+
+}  // namespace
+
+double vectorAngle(double x, double y) {
+    if (std::fabs(x) < 1e-10) {
+        return kPi / 2 - (sgn(y) - 1) * kPi / 2;
+    }
+    return std::atan(y / x) - (sgn(x) - 1) * kPi / 2;
+}
+
+double triangleAngle(double a, double b, double c) {
+    if (a == 0 || b == 0) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    double k = (a * a + b * b - c * c) * 0.5 / a / b;
+    // Rounding can carry the cosine of a straight or zero angle just past 1.
+    constexpr double kTolerance = 1e-12;
+    if (!(std::fabs(k) <= 1 + kTolerance)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    if (std::fabs(std::fabs(k) - 1) <= kTolerance) {
+        k = k < 0 ? -1.0 : 1.0;
+    }
+    if (k == 0) {
+        return kPi / 2;
+    }
+    const double t = std::atan(std::sqrt(1 / (k * k) - 1));
+    return k < 0 ? kPi - t : t;
+}
+
+RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables) {
+    return sweep(state, tables, 0, 360);
+}
+
+RunStatus analyseRange(LinkageState& state, ResultTables& tables, int first, int last) {
+    FOURBAR_CHECK(first > last || (isIndex(first) && isIndex(last)));
+    return sweep(state, tables, first, last);
+}
+
+RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, int first, int last) {
+    RunGuard guard(tables);
+    if (!startRun(state)) {
+        return guard.fail();
+    }
+    if (first > last) {
+        tables.clearRows();
+        return RunStatus::Completed;
+    }
+    const int end = 2 * last - first;
+    FOURBAR_CHECK(isIndex(first) && isIndex(last) && isIndex(end));
+    tables.resize(first, end);
+    TableRow row;
+    // Forward swing on branch M; its row at `last` is then replaced by the return swing's.
+    for (int i = first; i <= last; ++i) {
+        if (!computeRow(state, i, state.M, row)) {
+            return guard.fail();
+        }
+        tables.setRow(i, row);
+        raiseMaxima(tables, row);
+    }
+    // Return swing: the crank goes back over the same angles on the other assembly branch.
+    for (int i = last; i <= end; ++i) {
+        if (!computeRow(state, 2 * last - i, -state.M, row)) {
+            return guard.fail();
+        }
+        tables.setRow(i, row);
+        raiseMaxima(tables, row);
+    }
+    return RunStatus::Completed;
+}
+
+RunStatus analyseParallelogram(LinkageState& state, ResultTables& tables) {
+    state.omega1 = state.n * kPi / 30;
+    if (!std::isfinite(state.omega1)) {
+        tables.clearRows();
+        return RunStatus::CannotClose;
+    }
+    tables.resize(0, 360);
+    for (int i = 0; i <= 360; ++i) {
+        TableRow row;
+        row.theta1 = i * kDegree;
+        row.theta3 = static_cast<float>(row.theta1);
+        row.omega3 = state.omega1;
+        tables.setRow(i, row);
+    }
+    return RunStatus::Completed;
+}
+
+}  // namespace fourbar

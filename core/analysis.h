@@ -1,4 +1,5 @@
-// The kinematic analysis: closed-form position solution and its derivatives, one row per crank degree.
+// The kinematic analysis: closed-form position solution and its derivatives, one row per crank
+// degree.
 #pragma once
 
 #include "core/linkage.h"
@@ -20,8 +21,9 @@ double triangleAngle(double a, double b, double c);
 
 enum class RunStatus {
     Completed,    // every row of the range was written (possibly none, for an empty range)
-    CannotClose,  // a crank angle where the loop cannot close, or a coupler or output link of
-                  // length 0: the tables hold no rows and the maxima are as before the run
+    CannotClose,  // a crank angle where the loop cannot close, a coupler or output link of
+                  // length 0, or a value beyond double or float range: the tables hold no rows
+                  // and the maxima are as before the run
 };
 
 // Each run sets omega1 = n * kPi / 30, replaces the tables and raises the maxima row by row.
@@ -30,7 +32,8 @@ RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables);
 RunStatus analyseRange(LinkageState& state, ResultTables& tables, int first, int last);
 // Forward pass first..last with sign M, then the return pass last..2*last-first with sign -M.
 RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, int first, int last);
-// Fills rows 0..360 directly; ignores M and leaves the maxima alone.
-void analyseParallelogram(LinkageState& state, ResultTables& tables);
+// Fills rows 0..360 directly; ignores M and leaves the maxima alone. CannotClose (no rows) only
+// when omega1 overflows.
+RunStatus analyseParallelogram(LinkageState& state, ResultTables& tables);
 
 }  // namespace fourbar

@@ -1,2 +1,182 @@
-// Placeholder until the implementation lands.
+// The execute command's decision: branch by kind of linkage, crank-angle range, run, output texts.
 #include "core/motion_parameters.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/analysis.h"
+#include "core/number_text.h"
+
+namespace fourbar {
+
+namespace {
+
+double T(double a, double b, double c) {
+    return triangleAngle(a, b, c);
+}
+
+// Radians to degrees with the rounded degree factor.
+double degrees(double radians) {
+    return radians / kDegree;
+}
+
+// Output box slots: Text8 is slot 0.
+enum Box { Text8, Text9, Text10, Text11, Text12, Text13, Text14 };
+
+// A run that cannot close: the name stays, every value box is emptied so no stale number remains.
+ExecuteOutcome runFailed(const LinkageState& state, ResultTables& tables) {
+    tables.clearRows();
+    ExecuteOutcome out;
+    out.message = ExecuteMessage::RunFailed;
+    out.boxes[Text8] = state.mechanismName;
+    for (int box = Text9; box <= Text14; ++box) {
+        out.boxes[box] = std::string();
+    }
+    return out;
+}
+
+// A crank-angle range of whole degrees; not valid when a limit position does not exist (NaN).
+struct AngleRange {
+    double start = 0;
+    double end = 0;
+    bool valid() const { return std::isfinite(start) && std::isfinite(end); }
+};
+
+// The double-rocker cases, tested in order: the range and the texts of Text9 and Text10.
+struct DoubleRockerCase {
+    AngleRange range;
+    std::string text9;
+    std::string text10;
+};
+
+DoubleRockerCase doubleRockerCase(double L1, double L2, double L3, double L4) {
+    DoubleRockerCase c;
+    if (L1 + L2 <= L3 + L4 && L2 + L3 <= L1 + L4) {
+        c.range = {std::trunc(1 + degrees(T(L1 + L2, L4, L3))),
+                   std::trunc(degrees(T(L1, L4, L2 + L3)))};
+        c.text9 = numberText(degrees(std::fabs(T(L3, L4, L1 + L2) - T(L4, L2 + L3, L1))));
+        c.text10 = " 0";
+    } else if (L2 + L3 - L1 <= L4 && L4 <= L1 + L2 - L3) {
+        // Symmetric about 0: truncation toward zero on both sides.
+        c.range = {std::trunc(-degrees(T(L1, L4, L2 + L3))),
+                   std::trunc(degrees(T(L1, L4, L2 + L3)))};
+        c.text9 = plainNumberText(360 - 2 * degrees(T(L4, L2 + L3, L1)));
+        c.text10 = " 0";
+    } else if (L1 + L2 - L3 <= L4 && L4 <= L2 + L3 - L1) {
+        c.range = {std::trunc(1 + degrees(T(L1 + L2, L4, L3))),
+                   std::trunc(degrees(kFullTurn - T(L1, L4, L3 - L2)))};
+        c.text9 = plainNumberText(2 * degrees(T(L3, L4, L1 + L2)));
+        c.text10 = numberText(degrees(T(L1 + L2, L3, L4)));
+    } else {
+        c.range = {std::trunc(1 + degrees(T(L1, L4, L2 - L3))),
+                   std::trunc(360 - degrees(T(L1, L4, L2 - L3)))};
+        c.text9 = plainNumberText(degrees(T(L4, L2 - L3, L1)) + 180 - degrees(T(L4, L3, L2 - L1)));
+        c.text10 = " 0";
+    }
+    return c;
+}
+
+// Text13 and Text14 from the maxima as stored.
+void writeVelocityMaxima(const ResultTables& tables, ExecuteOutcome& out) {
+    out.boxes[Text13] = numberText(tables.maxOmega3);
+    out.boxes[Text14] = singleNumberText(tables.maxAlpha3);
+}
+
+void writeFullSwing(ExecuteOutcome& out) {
+    out.boxes[Text9] = " 360";
+    out.boxes[Text10] = " 0";
+    out.boxes[Text12] = " 360";
+}
+
+}  // namespace
+
+double travelSpeedRatio(double L1, double L2, double L3, double L4) {
+    const double t = std::fabs(T(L2 - L1, L4, L3) - T(L1 + L2, L4, L3));
+    return (t + kPi) / (kPi - t);
+}
+
+double minTransmissionAngle(double L1, double L2, double L3, double L4) {
+    const double g1 = T(L2, L3, L4 - L1);
+    const double g2 = T(L2, L3, L1 + L4);
+    if (std::isnan(g1) || std::isnan(g2)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return g1 < kPi - g2 ? degrees(g1) : 180 - degrees(g2);
+}
+
+ExecuteOutcome executeAnalysis(LinkageState& state, ResultTables& tables) {
+    ExecuteOutcome out;
+    // A name left over from other lengths must not choose an analysis: stop with the panel as it
+    // is.
+    if (mechdetermine(state) == Classification::CannotClose) {
+        out.message = ExecuteMessage::ClosureFailed;
+        return out;
+    }
+    out.boxes[Text8] = state.mechanismName;
+    const double L1 = state.L1;
+    const double L2 = state.L2;
+    const double L3 = state.L3;
+    const double L4 = state.L4;
+
+    if (state.mechanismName == names::parallelogram) {
+        if (analyseParallelogram(state, tables) != RunStatus::Completed) {
+            return runFailed(state, tables);
+        }
+        writeFullSwing(out);
+        out.boxes[Text13] = numberText(state.omega1);
+        out.boxes[Text14] = " 0";
+        return out;
+    }
+
+    if (state.mechanismName == names::doubleRocker) {
+        const DoubleRockerCase c = doubleRockerCase(L1, L2, L3, L4);
+        if (!c.range.valid()) {
+            return runFailed(state, tables);
+        }
+        tables.startAngle = c.range.start;
+        tables.endAngle = c.range.end;
+        if (analyseRange(state, tables, static_cast<int>(c.range.start),
+                         static_cast<int>(c.range.end)) != RunStatus::Completed) {
+            return runFailed(state, tables);
+        }
+        out.boxes[Text9] = c.text9;
+        out.boxes[Text10] = c.text10;
+        out.boxes[Text12] = numberText(degrees(tables.maxTheta3));
+        writeVelocityMaxima(tables, out);
+        return out;
+    }
+
+    if (isShortestLink(L3, state.shortestLink) && L3 != L1) {
+        // The crank rocks between the folded and the stretched position of coupler and output link.
+        const AngleRange range{std::trunc(1 + degrees(T(L1, L4, L2 - L3))),
+                               std::trunc(degrees(T(L1, L4, L2 + L3)))};
+        if (!range.valid()) {
+            return runFailed(state, tables);
+        }
+        tables.startAngle = range.start;
+        tables.endAngle = range.end;
+        if (analyseRockerDriven(state, tables, static_cast<int>(range.start),
+                                static_cast<int>(range.end)) != RunStatus::Completed) {
+            return runFailed(state, tables);
+        }
+        writeFullSwing(out);
+        writeVelocityMaxima(tables, out);
+        return out;
+    }
+
+    if (analyseFullTurn(state, tables) != RunStatus::Completed) {
+        return runFailed(state, tables);
+    }
+    if (isShortestLink(L4, state.shortestLink)) {
+        writeFullSwing(out);
+    } else {
+        out.boxes[Text9] = numberText(degrees(T(L3, L4, L1 + L2)) - degrees(T(L3, L4, L2 - L1)));
+        out.boxes[Text10] = numberText(minTransmissionAngle(L1, L2, L3, L4));
+        out.boxes[Text11] = numberText(travelSpeedRatio(L1, L2, L3, L4));
+        out.boxes[Text12] = numberText(degrees(tables.maxTheta3));
+    }
+    writeVelocityMaxima(tables, out);
+    return out;
+}
+
+}  // namespace fourbar

@@ -1,2 +1,87 @@
-// Placeholder: the command-line report lands with the analysis core.
-int main() { return 0; }
+// fourbar-report: the output panel after one execute, or the result tables as CSV, for scripts.
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "core/lenient_number.h"
+#include "core/messages.h"
+#include "core/motion_parameters.h"
+#include "core/result_tables.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: fourbar-report [--table] L1 L2 L3 L4 n M\n"
+    "  L1..L4 link lengths in mm (crank, coupler, output link, frame), n crank speed in r/min,\n"
+    "  M assembly type (+1 or -1)\n";
+
+// Shortest text that reads back to the same double; "nan" for no value.
+std::string csvNumber(double value) {
+    if (std::isnan(value)) {
+        return "nan";
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+void printTable(const fourbar::ResultTables& tables) {
+    std::printf("i,theta1,theta2,theta3,omega2,omega3,alpha2,alpha3\n");
+    const fourbar::IndexRange rows = tables.rows();
+    for (int i = rows.first; i <= rows.last; ++i) {
+        const fourbar::TableRow r = tables.row(i);
+        std::printf("%d,%s,%s,%s,%s,%s,%s,%s\n", i, csvNumber(r.theta1).c_str(),
+                    csvNumber(r.theta2).c_str(), csvNumber(r.theta3).c_str(),
+                    csvNumber(r.omega2).c_str(), csvNumber(r.omega3).c_str(),
+                    csvNumber(r.alpha2).c_str(), csvNumber(r.alpha3).c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int first = 1;
+    bool table = false;
+    if (argc > 1 && std::string_view(argv[1]) == "--table") {
+        table = true;
+        first = 2;
+    }
+    if (argc - first != 6) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+
+    // A freshly started program with these six values confirmed.
+    fourbar::LinkageState state;
+    fourbar::ResultTables tables;
+    state.L1 = fourbar::readNumber(argv[first]);
+    state.L2 = fourbar::readNumber(argv[first + 1]);
+    state.L3 = fourbar::readNumber(argv[first + 2]);
+    state.L4 = fourbar::readNumber(argv[first + 3]);
+    state.n = fourbar::readNumber(argv[first + 4]);
+    state.M = fourbar::readNumber(argv[first + 5]);
+
+    const fourbar::ExecuteOutcome outcome = fourbar::executeAnalysis(state, tables);
+    switch (outcome.message) {
+        case fourbar::ExecuteMessage::ClosureFailed:
+            std::fprintf(stderr, "%s\n", std::string(fourbar::messages::closureFailed).c_str());
+            return 1;
+        case fourbar::ExecuteMessage::RunFailed:
+            std::fprintf(stderr, "%s\n", std::string(fourbar::messages::runFailed).c_str());
+            return 1;
+        case fourbar::ExecuteMessage::None:
+            break;
+    }
+
+    if (table) {
+        printTable(tables);
+        return 0;
+    }
+    for (std::size_t box = 0; box < outcome.boxes.size(); ++box) {
+        std::printf("Text%zu\t%s\n", box + 8,
+                    outcome.boxes[box] ? outcome.boxes[box]->c_str() : "");
+    }
+    return 0;
+}
