@@ -1,5 +1,7 @@
-// Placeholder: the application object lands with the main window.
+// The application object: the shared state, the four windows and the navigation between them.
 #include "ui/application.h"
+
+#include <QCoreApplication>
 
 #include "ui/animation/animation_window.h"
 #include "ui/diagrams/diagrams_window.h"
@@ -8,13 +10,74 @@
 
 namespace fourbar::ui {
 
-Application::Application() : main_(std::make_unique<MainWindow>(state_)) { main_->show(); }
+namespace {
+
+// Creates a window the first time it is needed; afterwards it is only hidden and shown, so it keeps
+// its widgets, drawings and state.
+template <class Window>
+Window& ensureWindow(std::unique_ptr<Window>& window, SharedState& state, Application* app) {
+    if (!window) {
+        window = std::make_unique<Window>(state);
+        QObject::connect(window.get(), &Window::exitRequested, app, &Application::showMain);
+    }
+    return *window;
+}
+
+}  // namespace
+
+Application::Application() : main_(std::make_unique<MainWindow>(state_)) {
+    MainWindow* main = main_.get();
+    connect(main, &MainWindow::diagramsRequested, this, &Application::showDiagrams);
+    connect(main, &MainWindow::displacementDiagramRequested, this,
+            &Application::showDisplacementDiagram);
+    connect(main, &MainWindow::tableRequested, this, &Application::showTable);
+    connect(main, &MainWindow::animationRequested, this, &Application::showAnimation);
+    connect(main, &MainWindow::closed, this, &Application::onMainWindowClosed);
+    main_->show();
+}
+
+// The windows go before the state they refer to (members are destroyed in reverse order).
 Application::~Application() = default;
 
-void Application::showDiagrams() {}
-void Application::showDisplacementDiagram() {}
-void Application::showTable() {}
-void Application::showAnimation() {}
-void Application::showMain() {}
+void Application::showDiagrams() {
+    switchTo(ensureWindow(diagrams_, state_, this));
+}
+
+void Application::showDisplacementDiagram() {
+    showDiagrams();
+    diagrams_->onCommand1Clicked();
+}
+
+void Application::showTable() {
+    switchTo(ensureWindow(table_, state_, this));
+}
+
+void Application::showAnimation() {
+    switchTo(ensureWindow(animation_, state_, this));
+}
+
+void Application::showMain() {
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+}
+
+void Application::switchTo(QWidget& target) {
+    main_->hide();
+    target.show();
+    target.raise();
+    target.activateWindow();
+}
+
+void Application::onMainWindowClosed() {
+    for (QWidget* window :
+         {static_cast<QWidget*>(diagrams_.get()), static_cast<QWidget*>(table_.get()),
+          static_cast<QWidget*>(animation_.get())}) {
+        if (window != nullptr) {
+            window->hide();
+        }
+    }
+    QCoreApplication::quit();
+}
 
 }  // namespace fourbar::ui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QWidget>
 #include <memory>
 
 #include "core/shared_state.h"
@@ -17,7 +18,7 @@ class AnimationWindow;
 class Application : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Creates the main window and shows it. The other windows are created when first shown.
     Application();
     ~Application() override;
@@ -37,7 +38,12 @@ public:
     // Shows the main window again after another window hid itself.
     void showMain();
 
-private:
+  private:
+    // Hides the main window, then shows `target` and makes it the active window.
+    void switchTo(QWidget& target);
+    // Closing the main window ends the program, even while another window exists hidden.
+    void onMainWindowClosed();
+
     SharedState state_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<DiagramsWindow> diagrams_;
