@@ -59,9 +59,13 @@ TEST(ReadNumberTest, ReadsOnlyTheViewNotBeyond) {
     EXPECT_EQ(readNumber(std::string_view(text).substr(0, 2)), 12);
 }
 
+// A long text: head, then `count` copies of `fill`, then tail; built only when its test runs.
 struct LongCase {
     const char* name;
-    std::string text;
+    const char* head;
+    char fill;
+    std::size_t count;
+    const char* tail;
     double value;
 };
 
@@ -73,22 +77,25 @@ class ReadLongNumberTest : public testing::TestWithParam<LongCase> {};
 
 // Texts far longer than any buffer: they must neither crash nor hang, and round correctly.
 TEST_P(ReadLongNumberTest, HandlesHugeTexts) {
-    EXPECT_EQ(readNumber(GetParam().text), GetParam().value);
+    const LongCase& c = GetParam();
+    const std::string text = c.head + std::string(c.count, c.fill) + c.tail;
+    EXPECT_EQ(readNumber(text), c.value);
 }
+
+constexpr std::size_t kMillion = 1000000;
 
 INSTANTIATE_TEST_SUITE_P(
     Golden, ReadLongNumberTest,
     testing::Values(
-        LongCase{"MillionDigitsOverflow", std::string(1000000, '9'), 0},
-        LongCase{"MillionDigitFraction", "0." + std::string(1000000, '3'), 1.0 / 3},
-        LongCase{"LeadingZerosThenExponent", "0." + std::string(1000000, '0') + "15e1000001", 1.5},
-        LongCase{"HugePositiveExponent", "1e" + std::string(100000, '9'), 0},
-        LongCase{"HugeNegativeExponent", "1e-" + std::string(100000, '9'), 0},
-        LongCase{"ExponentWithLeadingZeros", "2.5e" + std::string(100000, '0') + "2", 250},
-        // Exactly halfway between two doubles only after the millionth digit: rounds up.
-        LongCase{"StickyDigitFarAway", "9007199254740993." + std::string(1000000, '0') + "1",
-                 9007199254740994.0},
-        LongCase{"HalfwayTiesToEven", "9007199254740993", 9007199254740992.0}));
+        LongCase{"MillionDigitsOverflow", "", '9', kMillion, "", 0},
+        LongCase{"MillionDigitFraction", "0.", '3', kMillion, "", 1.0 / 3},
+        LongCase{"LeadingZerosThenExponent", "0.", '0', kMillion, "15e1000001", 1.5},
+        LongCase{"HugePositiveExponent", "1e", '9', 100000, "", 0},
+        LongCase{"HugeNegativeExponent", "1e-", '9', 100000, "", 0},
+        LongCase{"ExponentWithLeadingZeros", "2.5e", '0', 100000, "2", 250},
+        // Above the halfway point between two doubles only in the last of a million digits.
+        LongCase{"StickyDigitFarAway", "9007199254740993.", '0', kMillion, "1", 9007199254740994.0},
+        LongCase{"HalfwayTiesToEven", "9007199254740993", '0', 0, "", 9007199254740992.0}));
 
 }  // namespace
 }  // namespace fourbar
