@@ -40,8 +40,7 @@ Decimal toDecimal(double value, int significant) {
             d.digits.push_back(*p);
         }
     }
-    if (p != end) {
-        ++p;  // 'e'
+    if (p != end && ++p != end) {  // past the 'e'
         std::from_chars(*p == '+' ? p + 1 : p, end, d.exponent);
     }
     while (d.digits.size() > 1 && d.digits.back() == '0') {
