@@ -49,8 +49,14 @@ inline void crankDriven(SharedState& s) {
 inline void doubleRocker(SharedState& s, int start, int end) {
     setTables(s, names::doubleRocker, start, end, start, end);
 }
+// The return swing's rows hold the crank angle going back: row i is 2 end - i degrees.
 inline void rockerCrank(SharedState& s, int start, int end) {
     setTables(s, names::rockerCrankB, start, 2 * end - start, start, end);
+    for (int i = end; i <= 2 * end - start; ++i) {
+        TableRow row = s.tables.row(i);
+        row.theta1 = (2 * end - i) * kDegree;
+        s.tables.setRow(i, row);
+    }
 }
 
 // A preset entered, confirmed and executed as in the main window; false if the run failed.
