@@ -147,14 +147,26 @@ RunStatus sweep(LinkageState& state, ResultTables& tables, int first, int last) 
     if (!startRun(state)) {
         return guard.fail();
     }
-    tables.resize(first, last);
+    if (first > last) {
+        tables.clearRows();
+        return RunStatus::Completed;
+    }
+    // The first row decides most refusals; computing it before the tables are resized keeps a
+    // refused run from filling seven tables for nothing.
     TableRow row;
-    for (int i = first; i <= last; ++i) {
+    if (!computeRow(state, first, state.M, row)) {
+        return guard.fail();
+    }
+    tables.resize(first, last);
+    for (int i = first;;) {
+        tables.setRow(i, row);
+        raiseMaxima(tables, row);
+        if (++i > last) {
+            break;
+        }
         if (!computeRow(state, i, state.M, row)) {
             return guard.fail();
         }
-        tables.setRow(i, row);
-        raiseMaxima(tables, row);
     }
     return RunStatus::Completed;
 }
