@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <string>
 
@@ -78,6 +79,39 @@ QFont timesNewRoman(double points) {
     return designFont(DesignFont::TimesNewRoman, points);
 }
 
+// Paints a label's caption one character per line at an even pitch that fills the label's height.
+// The CJK fallback font's line spacing would push the last character of "机构简图" out of the
+// label.
+class StackedCaption : public QObject {
+  public:
+    explicit StackedCaption(QLabel* label) : QObject(label), label_(label) {
+        label->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != label_ || event->type() != QEvent::Paint) {
+            return false;
+        }
+        const QString caption = label_->text();
+        if (caption.isEmpty()) {
+            return true;
+        }
+        QPainter painter(label_);
+        painter.setFont(label_->font());
+        painter.setPen(label_->palette().color(QPalette::WindowText));
+        const int pitch = label_->height() / static_cast<int>(caption.size());
+        for (int i = 0; i < caption.size(); ++i) {
+            painter.drawText(QRect(0, i * pitch, label_->width(), pitch), Qt::AlignCenter,
+                             caption.mid(i, 1));
+        }
+        return true;
+    }
+
+  private:
+    QLabel* label_;
+};
+
 QLineEdit* makeOutputBox(QWidget* parent, const char* name, TwipRect r, const QFont& font) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -130,7 +164,9 @@ void MainWindow::createPanels(QWidget* client) {
     inputs_[2] = makeInputBox(frame1, "Text3", {900, 1380, 675, 375}, tnr825);
     makeLabel(frame1, "Label5", text("L4(mm):"), {60, 2040, 795, 375}, tnr975);
     inputs_[3] = makeInputBox(frame1, "Text4", {900, 1980, 675, 375}, tnr825);
-    makeLabel(frame1, "Label6", text("n(r/min):"), {120, 2640, 675, 375}, tnr975);
+    // One line, as the other captions: wrapped, its second line would not fit the label's height.
+    makeLabel(frame1, "Label6", text("n(r/min):"), {120, 2640, 675, 375}, tnr975)
+        ->setWordWrap(false);
     inputs_[4] = makeInputBox(frame1, "Text5", {900, 2580, 675, 375}, tnr825);
     makeLabel(frame1, "Label7", text(" M (装配型式)"), {1620, 360, 1335, 375}, tnr975);
     inputs_[5] = makeInputBox(frame1, "Text6", {1920, 780, 735, 375}, tnr975);
@@ -192,7 +228,7 @@ void MainWindow::createSchematic(QWidget* client) {
     // Label12 is one character wide, so its caption stacks one character per line.
     QLabel* label12 =
         makeLabel(client, "Label12", text("机构简图"), {360, 300, 255, 1035}, timesNewRoman(9.75));
-    label12->setWordWrap(true);
+    new StackedCaption(label12);
 
     picture1_ = makeDrawingArea(client, "Picture1", {660, 180, 2475, 1395});
     // A picture, not a place to type: it never takes the focus.
@@ -303,6 +339,8 @@ void MainWindow::onCommand7Clicked() {
     for (std::size_t i = 0; i < outputs_.size(); ++i) {
         if (outcome.boxes[i]) {
             outputs_[i]->setText(text(std::string_view(*outcome.boxes[i])));
+            // Long numbers show their leading digits, not their tail.
+            outputs_[i]->setCursorPosition(0);
         }
     }
     // The program goes on after either message: the user corrects the lengths and executes again.
