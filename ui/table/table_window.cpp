@@ -42,6 +42,15 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The listing's faces at their sizes. 宋体 has half-width Latin characters and lines one em high;
+// its installed stand-in is wider and taller, so the listing keeps the 宋体 character cell, in
+// which the seven columns fit the listing area's width and a full default listing its height.
+void setSongTi(DrawingArea& area, double points) {
+    const QFont font = designFont(DesignFont::SongTi, points);
+    const int em = font.pixelSize();
+    area.setTextFont(font, QSize(em / 2, em));
+}
+
 // The rows a double rocker analysed over [s, e] lists for the quarter turn ending at `hi`
 // (90, 180, 270 or 360): the first condition of the quarter that holds decides.
 std::optional<std::pair<double, double>> doubleRockerQuarter(int hi, double s, double e) {
@@ -227,10 +236,10 @@ void TableWindow::listQuarter(int lo, int hi) {
 void TableWindow::printTitleAndHeading() {
     DrawingArea& area = *picture1_;
     area.clear();
-    area.setTextFont(designFont(DesignFont::SongTi, 9));
+    setSongTi(area, 9);
     area.printAt(30, QStringLiteral("四杆机构运动分析"));
     area.endLine();
-    area.setTextFont(designFont(DesignFont::SongTi, 8));
+    setSongTi(area, 8);
     area.printAt(0, QStringLiteral("L1杆转角"));
     area.printAt(11, QStringLiteral("L2杆转角"));
     area.printAt(22, QStringLiteral("L3杆转角"));

@@ -69,6 +69,10 @@ struct DrawingArea::Impl {
     double bottom = 1.0;
 
     QFont textFont = defaultFont();
+    QSize textCell;  // empty: the text font's own average width and line spacing
+    int lineHeight() const {
+        return textCell.isValid() ? textCell.height() : QFontMetrics(textFont).lineSpacing();
+    }
     int printX = 0;  // pixels from the left edge where the next field may start
     int printY = 0;  // pixels from the top of the current (or next) line
     bool lineOpen = false;
@@ -220,6 +224,11 @@ void DrawingArea::circle(double cx, double cy, double radius, const QColor& colo
 
 void DrawingArea::setTextFont(const QFont& font) {
     d_->textFont = font;
+    d_->textCell = QSize();
+}
+void DrawingArea::setTextFont(const QFont& font, QSize cell) {
+    d_->textFont = font;
+    d_->textCell = cell.isValid() && !cell.isEmpty() ? cell : QSize();
 }
 QFont DrawingArea::textFont() const {
     return d_->textFont;
@@ -228,7 +237,9 @@ QFont DrawingArea::textFont() const {
 void DrawingArea::printAt(int column, const QString& text) {
     const QFontMetrics metrics(d_->textFont);
     const int col = std::max(column, 1);
-    const int x = (col - 1) * metrics.averageCharWidth();
+    const bool cell = d_->textCell.isValid();
+    const int x = (col - 1) * (cell ? d_->textCell.width() : metrics.averageCharWidth());
+    const int baseline = cell ? (d_->textCell.height() * 7 + 4) / 8 : metrics.ascent();
     if (d_->lineOpen && x < d_->printX) {
         endLine();
     }
@@ -241,7 +252,7 @@ void DrawingArea::printAt(int column, const QString& text) {
         QPainter painter(&d_->image);
         painter.setFont(d_->textFont);
         painter.setPen(d_->foreColor);
-        painter.drawText(QPoint(x, d_->printY + metrics.ascent()), text);
+        painter.drawText(QPoint(x, d_->printY + baseline), text);
     }
     d_->printX = x + metrics.horizontalAdvance(text);
 
@@ -262,13 +273,13 @@ void DrawingArea::endLine() {
     }
     d_->lineOpen = false;
     d_->printX = 0;
-    d_->printY += QFontMetrics(d_->textFont).lineSpacing();
+    d_->printY += d_->lineHeight();
 }
 
 bool DrawingArea::printPositionBelowBottom() const {
     int nextTop = d_->printY;
     if (d_->lineOpen) {
-        nextTop += QFontMetrics(d_->textFont).lineSpacing();
+        nextTop += d_->lineHeight();
     }
     return nextTop >= height();
 }

@@ -50,6 +50,10 @@ class DrawingArea : public QWidget {
     // current text font from the left edge (columns 0 and 1 are both the edge). A field that would
     // start left of the current print position goes to that column on the next line.
     void setTextFont(const QFont& font);
+    // The same with a character cell of its own (column width, line height; pixels) in place of
+    // the font's metrics, for a face whose installed stand-in is shaped differently; the baseline
+    // then lies at 7/8 of the line height.
+    void setTextFont(const QFont& font, QSize cell);
     QFont textFont() const;
     void printAt(int column, const QString& text);
     void endLine();  // ends the current line; the next field starts on the next line
