@@ -190,7 +190,8 @@ double triangleAngle(double a, double b, double c) {
     if (!(std::fabs(k) <= 1 + kTolerance)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    if (std::fabs(std::fabs(k) - 1) <= kTolerance) {
+    if (std::fabs(k) > 1) {
+        // Only a cosine past 1 is brought back; one just below 1 is a real, small angle.
         k = k < 0 ? -1.0 : 1.0;
     }
     if (k == 0) {

@@ -36,6 +36,8 @@ TEST(Helpers, TriangleAngle) {
     EXPECT_NEAR(triangleAngle(-1, 1, 1), 3.141593 - std::atan(std::sqrt(3.0)), 1e-15);
     // Within 1e-12 of a straight angle counts as one; beyond it there is no triangle.
     EXPECT_EQ(triangleAngle(1, 1, 2 + 1e-13), 3.141593);
+    // A cosine just below 1 is a real, small angle and is computed, not rounded to 0.
+    EXPECT_NEAR(triangleAngle(1, 1, 2e-6), 2e-6, 1e-9);
     EXPECT_TRUE(std::isnan(triangleAngle(1, 1, 2.001)));
     EXPECT_TRUE(std::isnan(triangleAngle(0, 1, 1)));
     EXPECT_TRUE(std::isnan(triangleAngle(1, 0, 1)));
