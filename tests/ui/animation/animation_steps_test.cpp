@@ -8,6 +8,8 @@
 
 #include "animation_fixture.h"
 #include "core/messages.h"
+#include "ui/application.h"
+#include "ui/main/main_window.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/timer.h"
 
@@ -44,6 +46,7 @@ class AnimationStepsTest : public QObject {
     void stopsWhenAnalysisChanged_data();
     void stopsWhenAnalysisChanged();
     void realEventLoop();
+    void throughTheApplication();
 };
 
 void AnimationStepsTest::displayedPositions_data() {
@@ -62,6 +65,8 @@ void AnimationStepsTest::displayedPositions_data() {
         << 1 << 30 << 35 << 3 << QList{30, 33, 35, 32, 30, 33, 35, 32, 30};
     QTest::newRow("double rocker -40..40 step 10")
         << 1 << -40 << 40 << 10 << QList{-40, -30, -20, -10, 0, 10, 20, 30, 40, 30, 20};
+    QTest::newRow("rocker-crank 20..150, showing its last index")
+        << 2 << 20 << 150 << 2 << series(20, 2, 280) + QList{20, 22};
     QTest::newRow("rocker-crank 20..150")
         << 2 << 20 << 150 << 3 << series(20, 3, 278) + QList{20, 23};
 }
@@ -354,6 +359,31 @@ void AnimationStepsTest::realEventLoop() {
     for (qsizetype k = 1; k < draws.size(); ++k) {
         QCOMPARE(draws[k], (draws[k - 1] + 3) % 360 < 3 ? 0 : draws[k - 1] + 3);
     }
+}
+
+// The user's road: the crank-rocker preset, confirm, execute, "动态  演示", "演示", "停止", "退出".
+void AnimationStepsTest::throughTheApplication() {
+    ui::Application app;
+    ui::MainWindow& main = app.mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.findChild<QAction*>("crankrocker")->trigger();
+    main.findChild<QPushButton*>("Command1")->click();
+    main.findChild<QPushButton*>("Command7")->click();
+    QCOMPARE(app.state().linkage.mechanismName, std::string(names::crankRockerB));
+    main.findChild<QPushButton*>("Command6")->click();
+    AnimationWindow* w = app.animationWindow();
+    QVERIFY(w != nullptr);
+    QVERIFY(w->isVisible());
+    QVERIFY(main.isHidden());
+
+    StepLog log(*w);
+    w->findChild<QPushButton*>("Command1")->click();
+    QTRY_VERIFY(log.of(AnimationWindow::Step::Draw).size() >= 4);
+    w->findChild<QPushButton*>("Command2")->click();
+    QCOMPARE(log.of(AnimationWindow::Step::Draw).mid(0, 4), (QList{0, 3, 6, 9}));
+    w->findChild<QPushButton*>("Command5")->click();
+    QVERIFY(w->isHidden());
+    QVERIFY(main.isVisible());
 }
 
 QTEST_MAIN(AnimationStepsTest)
