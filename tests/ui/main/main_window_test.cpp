@@ -116,7 +116,6 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("caption");
         QTest::newRow("Frame1") << "Frame1" << QRect(180, 1620, 3015, 3135) << " 请输入已知条件   ";
         QTest::newRow("Label1") << "Label1" << QRect(60, 360, 855, 315) << "L1(mm):";
-        QTest::newRow("Text6") << "Text6" << QRect(1920, 780, 735, 375) << "";
         QTest::newRow("Command2") << "Command2" << QRect(1920, 2460, 795, 375) << "取 消";
         QTest::newRow("Label3") << "Label3" << QRect(180, 1680, 375, 15) << "Label3";
         QTest::newRow("Label12") << "Label12" << QRect(360, 300, 255, 1035) << "机构简图";
@@ -126,7 +125,6 @@ class MainWindowTest : public QObject {
         QTest::newRow("Frame4") << "Frame4" << QRect(3360, 1260, 3795, 3495) << "主要运动参数输出";
         QTest::newRow("Label19") << "Label19" << QRect(60, 3060, 1875, 315)
                                  << "  最大角加速度(1/ s2)";
-        QTest::newRow("Text13") << "Text13" << QRect(1860, 2580, 1095, 375) << "";
         QTest::newRow("Command8") << "Command8" << QRect(3240, 2280, 375, 795) << "清除";
         QTest::newRow("Label11") << "Label11" << QRect(1080, 900, 375, 255) << "L4";
     }
@@ -154,10 +152,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("Command1") << "Command1" << designFont(DesignFont::TimesNewRoman, 12);
         QTest::newRow("Text1") << "Text1" << designFont(DesignFont::TimesNewRoman, 8.25);
         QTest::newRow("Text6") << "Text6" << designFont(DesignFont::TimesNewRoman, 9.75);
-        QTest::newRow("Text14") << "Text14" << designFont(DesignFont::TimesNewRoman, 9.75);
         QTest::newRow("Label1") << "Label1" << designFont(DesignFont::MsSansSerif, 9.75);
         QTest::newRow("Frame1") << "Frame1" << designFont(DesignFont::MsSansSerif, 8.25);
-        QTest::newRow("Frame3") << "Frame3" << designFont(DesignFont::TimesNewRoman, 8.25);
         QTest::newRow("Label3") << "Label3" << designFont(DesignFont::Arial, 6);
         QTest::newRow("Label10") << "Label10" << designFont(DesignFont::TimesNewRoman, 8.25);
     }
