@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Writes screenshots/main.png: the main window after the crank-rocker preset was confirmed and
+# Writes build/screenshots/main.png: the main window after the crank-rocker preset was confirmed and
 # executed, rendered offscreen. Usage: bash scripts/screenshots.sh [output-directory]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out="${1:-screenshots}"
+out="${1:-build/screenshots}"
 
 bash scripts/setup.sh
 cmake --preset default >/dev/null
