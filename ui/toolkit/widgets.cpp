@@ -51,6 +51,37 @@ class WrappingButton : public QPushButton {
     }
 };
 
+// A label that paints its caption wrapped to its width at the line spacing of its own font, so a
+// Chinese caption in a Latin font keeps the line height of that font and a tall narrow label shows
+// all of its characters; text() stays the caption as given.
+class WrappingLabel : public QLabel {
+  public:
+    WrappingLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        const QStringList lines = wrapCaption(text(), font(), area.width());
+        const int lineHeight = QFontMetrics(font()).lineSpacing();
+        const int textHeight = lineHeight * int(lines.size());
+        int y = area.top();
+        if (alignment() & Qt::AlignVCenter) {
+            y += (area.height() - textHeight) / 2;
+        } else if (alignment() & Qt::AlignBottom) {
+            y += area.height() - textHeight;
+        }
+        const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+        painter.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+        for (const QString& lineText : lines) {
+            painter.drawText(QRect(area.left(), y, area.width(), lineHeight),
+                             int(horizontal | Qt::AlignVCenter), lineText);
+            y += lineHeight;
+        }
+    }
+};
+
 template <typename W>
 W* place(W* widget, const char* name, TwipRect rect, const QFont& font) {
     widget->setObjectName(QString::fromUtf8(name));
@@ -91,7 +122,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                   const QFont& font) {
-    auto* label = place(new QLabel(caption, parent), name, rect, font);
+    auto* label = place<QLabel>(new WrappingLabel(caption, parent), name, rect, font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

@@ -33,6 +33,21 @@ int missingGlyphs(const QString& text, const QFont& font) {
     return missing;
 }
 
+// Bounding box of the ink in `image`, `margin` pixels in from its edges (a button's border):
+// pixels clearly darker than the background at the margin's corner.
+QRect inkBox(const QImage& image, int margin) {
+    const int background = qGray(image.pixel(margin, margin));
+    QRect box;
+    for (int y = margin; y < image.height() - margin; ++y) {
+        for (int x = margin; x < image.width() - margin; ++x) {
+            if (qGray(image.pixel(x, y)) + 60 < background) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
 }  // namespace
 
 class BasicsTest : public QObject {
@@ -117,34 +132,42 @@ class BasicsTest : public QObject {
         QCOMPARE(fourbar::ui::wrapCaption(caption, defaultFont(), button->width() - 6), lines);
     }
 
-    // The narrow button shows its caption as a column: ink on four separate rows of characters.
-    void narrowButtonStacksCaption() {
-        QWidget window;
-        QPushButton* button =
-            makeButton(&window, "Command3", "角加速度", {0, 0, 375, 795}, defaultFont());
-        window.resize(100, 100);
-        const QImage image = button->grab().toImage();
-        const QColor face = image.pixelColor(2, 2);
-        int bands = 0;
-        bool inInk = false;
-        for (int y = 2; y < image.height() - 2; ++y) {
-            bool ink = false;
-            for (int x = 4; x < image.width() - 4; ++x) {
-                const QColor c = image.pixelColor(x, y);
-                ink = ink || qGray(c.rgb()) + 60 < qGray(face.rgb());
-            }
-            bands += ink && !inInk ? 1 : 0;
-            inInk = ink;
-        }
-        QCOMPARE(bands, 4);
+    // Tall narrow buttons and labels show their caption as a column, one character per line:
+    // ink one character wide and four lines tall, with every character inside the widget.
+    void narrowWidgetsStackCaption_data() {
+        QTest::addColumn<bool>("isButton");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("widthTwips");
+        QTest::addColumn<int>("heightTwips");
+        QTest::addColumn<double>("points");
+        QTest::newRow("button") << true << "角加速度" << 375 << 795 << 8.25;
+        QTest::newRow("label") << false << "机构简图" << 255 << 1035 << 9.75;
     }
-
-    void narrowLabelStacksCaption() {
+    void narrowWidgetsStackCaption() {
+        QFETCH(bool, isButton);
+        QFETCH(QString, caption);
+        QFETCH(int, widthTwips);
+        QFETCH(int, heightTwips);
+        QFETCH(double, points);
         QWidget window;
-        const QFont font = designFont(DesignFont::TimesNewRoman, 9.75);
-        QLabel* label = makeLabel(&window, "Label12", "机构简图", {360, 300, 255, 1035}, font);
-        QVERIFY(label->wordWrap());
-        QVERIFY(label->heightForWidth(label->width()) >= 4 * QFontMetrics(font).height());
+        const QFont font = designFont(DesignFont::TimesNewRoman, points);
+        QWidget* widget = nullptr;
+        if (isButton) {
+            widget =
+                makeButton(&window, "Command3", caption, {0, 0, widthTwips, heightTwips}, font);
+        } else {
+            auto* label =
+                makeLabel(&window, "Label12", caption, {0, 0, widthTwips, heightTwips}, font);
+            QVERIFY(label->wordWrap());
+            QCOMPARE(label->text(), caption);
+            widget = label;
+        }
+        const int margin = isButton ? 3 : 0;
+        const QRect ink = inkBox(widget->grab().toImage(), margin);
+        const int em = font.pixelSize();
+        QVERIFY2(ink.width() <= em + 1, qPrintable(QString::number(ink.width())));
+        QVERIFY2(ink.height() >= 3 * em + em / 2, qPrintable(QString::number(ink.height())));
+        QVERIFY2(ink.bottom() < widget->height() - 3, "the last character is cut off");
     }
 
     void otherHelpers() {
