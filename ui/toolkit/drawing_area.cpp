@@ -55,6 +55,20 @@ bool clipSegment(QPointF& a, QPointF& b, double loX, double loY, double hiX, dou
     return true;
 }
 
+// Columns `text` takes in a character cell: wide (Chinese) characters take two, as in a face with
+// half-width Latin characters, whatever the stand-in face's own advances are.
+int cellColumns(const QString& text) {
+    int columns = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
 }  // namespace
 
 struct DrawingArea::Impl {
@@ -254,7 +268,8 @@ void DrawingArea::printAt(int column, const QString& text) {
         painter.setPen(d_->foreColor);
         painter.drawText(QPoint(x, d_->printY + baseline), text);
     }
-    d_->printX = x + metrics.horizontalAdvance(text);
+    d_->printX =
+        x + (cell ? cellColumns(text) * d_->textCell.width() : metrics.horizontalAdvance(text));
 
     QString& lineText = d_->lines.last();
     const qsizetype start = col - 1;

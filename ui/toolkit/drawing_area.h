@@ -52,7 +52,8 @@ class DrawingArea : public QWidget {
     void setTextFont(const QFont& font);
     // The same with a character cell of its own (column width, line height; pixels) in place of
     // the font's metrics, for a face whose installed stand-in is shaped differently; the baseline
-    // then lies at 7/8 of the line height.
+    // then lies at 7/8 of the line height, and a field advances the print position by its columns
+    // of the cell, a Chinese character counting two.
     void setTextFont(const QFont& font, QSize cell);
     QFont textFont() const;
     void printAt(int column, const QString& text);

@@ -190,6 +190,35 @@ class DrawingAreaTest : public QObject {
         QVERIFY2(firstInk >= x && firstInk <= x + 6, qPrintable(QString::number(firstInk)));
     }
 
+    // With a character cell of its own, columns and lines follow the cell, and a Chinese
+    // character takes two columns of it.
+    void printInCell_data() {
+        QTest::addColumn<int>("secondColumn");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("right after") << 7 << "  四杆  x\n";
+        QTest::newRow("one column too far left") << 6 << "  四杆\n     x\n";
+    }
+    void printInCell() {
+        QFETCH(int, secondColumn);
+        QFETCH(QString, text);
+        DrawingArea area;
+        area.resize(200, 100);
+        area.setTextFont(fourbar::ui::designFont(fourbar::ui::DesignFont::SongTi, 8), QSize(5, 11));
+        area.printAt(3, QStringLiteral("四杆"));
+        area.printAt(secondColumn, QStringLiteral("x"));
+        QCOMPARE(area.printedText(), text);
+        const int lines = int(text.count(QLatin1Char('\n')));
+        const QImage& image = area.image();
+        int lastInkRow = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                lastInkRow = image.pixel(x, y) != qRgb(255, 255, 255) ? y : lastInkRow;
+            }
+        }
+        QVERIFY2(lastInkRow >= (lines - 1) * 11 && lastInkRow < lines * 11 + 3,
+                 qPrintable(QString::number(lastInkRow)));
+    }
+
     void printPositionBelowBottom() {
         DrawingArea area;
         const int spacing = QFontMetrics(area.textFont()).lineSpacing();
