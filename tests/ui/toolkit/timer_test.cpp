@@ -26,14 +26,6 @@ class TimerTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void defaults() {
-        QObject owner;
-        Timer timer(&owner);
-        QVERIFY(timer.isEnabled());
-        QCOMPARE(timer.interval(), 0);
-        QVERIFY(!timer.isTicking());
-    }
-
     void silentTimers_data() {
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("interval");
