@@ -1,0 +1,107 @@
+// libFuzzer target: the lenient number reading and the execute decision on six arbitrary texts.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/analysis.h"
+#include "core/lenient_number.h"
+#include "core/linkage.h"
+#include "core/motion_parameters.h"
+#include "core/number_text.h"
+#include "core/result_tables.h"
+
+namespace {
+
+using namespace fourbar;
+
+void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// A box text is empty or a number text: no "nan", "inf" or stray characters.
+void checkBox(const std::string& text) {
+    for (char c : text) {
+        const bool allowed =
+            (c >= '0' && c <= '9') || c == ' ' || c == '.' || c == '-' || c == '+' || c == 'E';
+        require(allowed);
+    }
+}
+
+void checkTables(const ResultTables& tables) {
+    const IndexRange rows = tables.rows();
+    for (int i = rows.first; i <= rows.last; ++i) {
+        const TableRow row = tables.row(i);
+        require(std::isfinite(row.theta1) && std::isfinite(row.theta2) &&
+                std::isfinite(row.theta3));
+        require(row.theta3 >= 0);
+        // Velocities and accelerations are finite, or all four are "no value" together.
+        const bool none = std::isnan(row.omega2);
+        require(none == std::isnan(row.omega3) && none == std::isnan(row.alpha2) &&
+                none == std::isnan(row.alpha3));
+        require(none || (std::isfinite(row.omega2) && std::isfinite(row.omega3) &&
+                         std::isfinite(row.alpha2) && std::isfinite(row.alpha3)));
+    }
+    require(!std::isnan(tables.maxTheta3) && !std::isnan(tables.maxOmega3) &&
+            !std::isnan(tables.maxAlpha3));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string_view> texts;
+    std::size_t start = 0;
+    while (texts.size() < 6) {
+        const std::size_t end = input.find('\n', start);
+        if (end == std::string_view::npos) {
+            texts.push_back(input.substr(std::min(start, input.size())));
+            start = input.size();
+        } else {
+            texts.push_back(input.substr(start, end - start));
+            start = end + 1;
+        }
+    }
+
+    double values[6];
+    for (int k = 0; k < 6; ++k) {
+        values[k] = readNumber(texts[k]);
+        require(std::isfinite(values[k]));
+        // The shown text of a value reads back to a finite number as well.
+        require(std::isfinite(readNumber(plainNumberText(values[k]))));
+    }
+
+    LinkageState state;
+    ResultTables tables;
+    state.L1 = values[0];
+    state.L2 = values[1];
+    state.L3 = values[2];
+    state.L4 = values[3];
+    state.n = values[4];
+    state.M = values[5];
+    // Twice: the second run starts from the first one's name, maxima and range.
+    for (int run = 0; run < 2; ++run) {
+        const ExecuteOutcome outcome = executeAnalysis(state, tables);
+        for (std::size_t b = 1; b < outcome.boxes.size(); ++b) {  // boxes[0] is the name
+            if (outcome.boxes[b]) {
+                checkBox(*outcome.boxes[b]);
+            }
+        }
+        if (outcome.message == ExecuteMessage::RunFailed) {
+            require(tables.empty());
+        }
+        checkTables(tables);
+        for (MechanismKind kind :
+             {MechanismKind::FullTurn, MechanismKind::DoubleRocker, MechanismKind::RockerCrank}) {
+            const IndexRange range = kindRange(kind, tables);
+            require(range.empty() || (range.first >= -32768 && range.last <= 32767));
+        }
+        state.L3 = values[0];  // a second, related linkage
+    }
+    return 0;
+}
