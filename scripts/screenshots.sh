@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
-# Writes build/screenshots/main.png: the main window after the crank-rocker preset was confirmed and
-# executed, rendered offscreen. Usage: bash scripts/screenshots.sh [output-directory]
+# Writes the README tour's pictures of the four windows for the crank-rocker preset, rendered
+# offscreen by tools/fourbar-screenshots: form1-main, form3-diagrams, form4-table, form2-range and
+# form2-demonstration (.png).
+# Usage: bash scripts/screenshots.sh [output-directory]   (default docs/tour)
+# BUILD_DIR=<dir> builds in that directory instead of the default preset's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out="${1:-build/screenshots}"
+out="${1:-docs/tour}"
 
 bash scripts/setup.sh
-cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)" --target fourbar_screenshot_main
+if [ -n "${BUILD_DIR:-}" ]; then
+    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    build="$BUILD_DIR"
+else
+    cmake --preset default >/dev/null
+    build=build/default
+fi
+cmake --build "$build" -j "$(nproc)" --target fourbar-screenshots
 mkdir -p "$out"
-QT_QPA_PLATFORM=offscreen build/default/tests/ui/main/fourbar_screenshot_main "$out/main.png"
+
+# Scale settings of the caller's desktop would change the pictures' size; the offscreen platform
+# does not support raise(), which the window switches call, so that warning is dropped.
+env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI -u QT_ENABLE_HIGHDPI_SCALING \
+    QT_QPA_PLATFORM=offscreen "$build/tools/fourbar-screenshots" "$out" \
+    2> >(grep -v -e 'does not support raise()' -e 'does not support propagateSizeHints()' \
+        -e 'XDG_RUNTIME_DIR not set' >&2)

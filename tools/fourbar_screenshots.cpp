@@ -1,0 +1,170 @@
+// fourbar-screenshots: PNG pictures of the four windows for the crank-rocker preset, taken by
+// driving the real program through its buttons and menu items.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+
+#include "ui/animation/animation_window.h"
+#include "ui/application.h"
+#include "ui/main/main_window.h"
+
+namespace {
+
+using fourbar::ui::Application;
+
+// The crank-rocker preset is classified under this name; any other text means the pictures would
+// not show what the tour describes.
+const QString kCrankRockerName = QStringLiteral("B型曲柄摇杆机构");
+// Demonstration steps before the running frame is taken: each pair of ticks erases the figure,
+// advances frameIndex by the scroll bar's step (3 degrees) and draws it again.
+constexpr int kDemonstrationSteps = 20;
+
+int failures = 0;
+
+void fail(const QString& what) {
+    std::fprintf(stderr, "fourbar-screenshots: %s\n", qUtf8Printable(what));
+    ++failures;
+}
+
+QWidget* topLevel(const char* name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name)) {
+            return widget;
+        }
+    }
+    fail(QStringLiteral("no window %1").arg(QLatin1String(name)));
+    return nullptr;
+}
+
+// `settle`: let queued events (paints, timer ticks) run after the click.
+void click(QWidget* window, const char* button, bool settle = true) {
+    if (window == nullptr) {
+        return;
+    }
+    auto* widget = window->findChild<QAbstractButton*>(QLatin1String(button));
+    if (widget == nullptr) {
+        fail(QStringLiteral("no button %1 in %2").arg(QLatin1String(button), window->objectName()));
+        return;
+    }
+    widget->click();
+    if (settle) {
+        QCoreApplication::processEvents();
+    }
+}
+
+void trigger(QWidget* window, const char* action) {
+    auto* item = window->findChild<QAction*>(QLatin1String(action));
+    if (item == nullptr) {
+        fail(QStringLiteral("no menu item %1").arg(QLatin1String(action)));
+        return;
+    }
+    item->trigger();
+    QCoreApplication::processEvents();
+}
+
+void save(QWidget* window, const QDir& dir, const char* file) {
+    if (window == nullptr) {
+        return;
+    }
+    QCoreApplication::processEvents();
+    if (!window->isVisible()) {
+        fail(QStringLiteral("%1 is not shown").arg(window->objectName()));
+    }
+    const QString path = dir.filePath(QLatin1String(file));
+    if (!window->grab().save(path, "PNG")) {
+        fail(QStringLiteral("cannot write %1").arg(path));
+        return;
+    }
+    std::printf("%s\n", qUtf8Printable(path));
+}
+
+// A message box would stop the tour at a modal loop; record its text and close it instead.
+void watchForMessageBoxes(QObject* parent) {
+    auto* timer = new QTimer(parent);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            fail(QStringLiteral("message box: %1").arg(box->text()));
+            box->accept();
+        }
+    });
+    timer->start(50);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication qtApp(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fourbar-screenshots DIR\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(dir.path())) {
+        std::fprintf(stderr, "fourbar-screenshots: cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    Application app;
+    watchForMessageBoxes(&app);
+    QCoreApplication::processEvents();
+
+    // Input to results: preset, "确 定", "执行".
+    QWidget* form1 = topLevel("Form1");
+    if (form1 == nullptr) {
+        return 1;
+    }
+    trigger(form1, "crankrocker");
+    trigger(form1, "affirm");
+    trigger(form1, "opration");
+    auto* text8 = form1->findChild<QLineEdit*>(QStringLiteral("Text8"));
+    if (text8 == nullptr || text8->text().trimmed() != kCrankRockerName) {
+        fail(QStringLiteral("Text8 shows \"%1\", not the crank-rocker")
+                 .arg(text8 != nullptr ? text8->text() : QString()));
+    }
+    save(form1, dir, "form1-main.png");
+
+    // "运动线图": the three curves overlaid, then "退出".
+    click(form1, "Command3");
+    QWidget* form3 = topLevel("Form3");
+    click(form3, "Command1");
+    click(form3, "Command2");
+    click(form3, "Command3");
+    save(form3, dir, "form3-diagrams.png");
+    click(form3, "Command4");
+
+    // "数据显示": "       显  示       " with empty boxes lists every tenth degree.
+    click(form1, "Command4");
+    QWidget* form4 = topLevel("Form4");
+    click(form4, "Command1");
+    save(form4, dir, "form4-table.png");
+    click(form4, "Command2");
+
+    // "动态  演示": "范围", then a frame of a demonstration stopped after a few steps.
+    click(form1, "Command6");
+    QWidget* form2 = topLevel("Form2");
+    click(form2, "Command4");
+    save(form2, dir, "form2-range.png");
+    if (fourbar::ui::AnimationWindow* animation = app.animationWindow()) {
+        // The ticks are driven here, not by the clock, so that the frame is the same every run:
+        // no event is processed between "演示" and "停止".
+        click(form2, "Command1", false);
+        for (int step = 0; step < kDemonstrationSteps; ++step) {
+            animation->onTimer1Tick();
+            animation->onTimer2Tick();
+        }
+        click(form2, "Command2");
+        save(form2, dir, "form2-demonstration.png");
+    }
+    click(form2, "Command5");
+
+    if (form1->isHidden()) {
+        fail(QStringLiteral("the main window did not come back"));
+    }
+    return failures == 0 ? 0 : 1;
+}
