@@ -10,9 +10,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/lenient_number.h"
 #include "core/messages.h"
@@ -67,58 +68,113 @@ constexpr std::array<Segment, 10> kSchematicLines{{
     {1440, 1200, 1320, 1320},
 }};
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QFont timesNewRoman(double points) {
-    return designFont(DesignFont::TimesNewRoman, points);
+// The fields that Text1..Text6 confirm into, in box order.
+std::array<double*, 6> inputFields(LinkageState& s) {
+    return {&s.L1, &s.L2, &s.L3, &s.L4, &s.n, &s.M};
 }
 
-// Paints a label's caption one character per line at an even pitch that fills the label's height.
-// The CJK fallback font's line spacing would push the last character of "机构简图" out of the
-// label.
-class StackedCaption : public QObject {
-  public:
-    explicit StackedCaption(QLabel* label) : QObject(label), label_(label) {
-        label->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != label_ || event->type() != QEvent::Paint) {
-            return false;
-        }
-        const QString caption = label_->text();
-        if (caption.isEmpty()) {
-            return true;
-        }
-        QPainter painter(label_);
-        painter.setFont(label_->font());
-        painter.setPen(label_->palette().color(QPalette::WindowText));
-        const int pitch = label_->height() / static_cast<int>(caption.size());
-        for (int i = 0; i < caption.size(); ++i) {
-            painter.drawText(QRect(0, i * pitch, label_->width(), pitch), Qt::AlignCenter,
-                             caption.mid(i, 1));
-        }
-        return true;
-    }
-
-  private:
-    QLabel* label_;
+enum class Kind {
+    Frame,
+    Label,
+    OneLineLabel,  // a caption without a blank that is a little wider than its label: cut, not
+                   // broken onto a second line that the label's height could not show
+    Input,         // an input box that empties itself on focus
+    Output,        // an output box
+    Button,
+    Picture,
 };
 
-QLineEdit* makeOutputBox(QWidget* parent, const char* name, TwipRect r, const QFont& font) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(twipsRect(r.left, r.top, r.width, r.height));
-    box->setFont(font);
-    return box;
-}
+struct FontSpec {
+    DesignFont face;
+    double points;
+};
+
+constexpr FontSpec kTnr825{DesignFont::TimesNewRoman, 8.25};
+constexpr FontSpec kTnr975{DesignFont::TimesNewRoman, 9.75};
+constexpr FontSpec kTnr12{DesignFont::TimesNewRoman, 12};
+
+// Every widget of the window, parents before their children. `parent` names a frame or the
+// picture; nullptr is the client area.
+struct WidgetSpec {
+    Kind kind;
+    const char* name;
+    const char* parent;
+    const char* caption;
+    TwipRect rect;
+    FontSpec font;
+};
+
+constexpr WidgetSpec kWidgets[] = {
+    // Input panel.
+    {Kind::Frame,
+     "Frame1",
+     nullptr,
+     " 请输入已知条件   ",
+     {180, 1620, 3015, 3135},
+     {DesignFont::MsSansSerif, 8.25}},
+    {Kind::Label,
+     "Label1",
+     "Frame1",
+     "L1(mm):",
+     {60, 360, 855, 315},
+     {DesignFont::MsSansSerif, 9.75}},
+    {Kind::Input, "Text1", "Frame1", "", {900, 300, 675, 360}, kTnr825},
+    {Kind::OneLineLabel, "Label2", "Frame1", "L2(mm):", {120, 900, 675, 375}, kTnr975},
+    {Kind::Input, "Text2", "Frame1", "", {900, 840, 675, 375}, kTnr825},
+    {Kind::Label, "Label4", "Frame1", "L3(mm):", {60, 1440, 795, 315}, kTnr975},
+    {Kind::Input, "Text3", "Frame1", "", {900, 1380, 675, 375}, kTnr825},
+    {Kind::Label, "Label5", "Frame1", "L4(mm):", {60, 2040, 795, 375}, kTnr975},
+    {Kind::Input, "Text4", "Frame1", "", {900, 1980, 675, 375}, kTnr825},
+    {Kind::OneLineLabel, "Label6", "Frame1", "n(r/min):", {120, 2640, 675, 375}, kTnr975},
+    {Kind::Input, "Text5", "Frame1", "", {900, 2580, 675, 375}, kTnr825},
+    {Kind::Label, "Label7", "Frame1", " M (装配型式)", {1620, 360, 1335, 375}, kTnr975},
+    {Kind::Input, "Text6", "Frame1", "", {1920, 780, 735, 375}, kTnr975},
+    {Kind::Button, "Command1", "Frame1", "确 定", {1920, 1620, 795, 375}, kTnr12},
+    {Kind::Button, "Command2", "Frame1", "取 消", {1920, 2460, 795, 375}, kTnr12},
+    // One twip-pixel high, so its caption never shows; the window's own font.
+    {Kind::Label, "Label3", "Frame1", "Label3", {180, 1680, 375, 15}, {DesignFont::Arial, 6}},
+    // The schematic; Label12 is one character wide, so its caption stacks one character per line.
+    {Kind::Label, "Label12", nullptr, "机构简图", {360, 300, 255, 1035}, kTnr975},
+    {Kind::Picture, "Picture1", nullptr, "", {660, 180, 2475, 1395}, kTnr825},
+    {Kind::Label, "Label8", "Picture1", "L1", {60, 840, 255, 315}, kTnr825},
+    {Kind::Label, "Label9", "Picture1", "L2", {600, 120, 315, 255}, kTnr825},
+    {Kind::Label, "Label10", "Picture1", "L3", {1800, 420, 255, 315}, kTnr825},
+    {Kind::Label, "Label11", "Picture1", "L4", {1080, 900, 375, 255}, kTnr825},
+    // The show commands.
+    {Kind::Frame, "Frame2", nullptr, "运动规律显示", {3480, 180, 2355, 915}, kTnr825},
+    {Kind::Button, "Command3", "Frame2", "运动线图", {120, 300, 1095, 375}, kTnr975},
+    {Kind::Button, "Command4", "Frame2", "数据显示", {1440, 180, 675, 615}, kTnr975},
+    {Kind::Frame, "Frame3", nullptr, "动态演示", {6180, 180, 855, 915}, kTnr825},
+    {Kind::Button, "Command6", "Frame3", "动态  演示", {180, 180, 495, 615}, kTnr825},
+    // Output panel.
+    {Kind::Frame, "Frame4", nullptr, "主要运动参数输出", {3360, 1260, 3795, 3495}, kTnr825},
+    {Kind::Label, "Label13", "Frame4", "机构名称", {180, 300, 1215, 315}, kTnr975},
+    {Kind::Output, "Text8", "Frame4", "", {1860, 240, 1695, 360}, kTnr975},
+    {Kind::Label, "Label14", "Frame4", "最大摆角（度）", {180, 720, 1455, 315}, kTnr975},
+    {Kind::Output, "Text9", "Frame4", "", {1860, 660, 1095, 360}, kTnr975},
+    {Kind::Label, "Label15", "Frame4", "最小传动角（度）", {120, 1140, 1575, 315}, kTnr975},
+    {Kind::Output, "Text10", "Frame4", "", {1860, 1080, 1095, 375}, kTnr975},
+    {Kind::Label, "Label16", "Frame4", "行程速比系数K", {120, 1620, 1335, 315}, kTnr975},
+    {Kind::Output, "Text11", "Frame4", "", {1860, 1560, 1095, 360}, kTnr975},
+    {Kind::Label, "Label17", "Frame4", "最大角位移（度）", {120, 2100, 1575, 315}, kTnr975},
+    {Kind::Output, "Text12", "Frame4", "", {1860, 2040, 1095, 375}, kTnr975},
+    {Kind::Label, "Label18", "Frame4", "最大角速度（1/s)", {120, 2580, 1515, 315}, kTnr975},
+    {Kind::Output, "Text13", "Frame4", "", {1860, 2580, 1095, 375}, kTnr975},
+    {Kind::Label, "Label19", "Frame4", "  最大角加速度(1/ s2)", {60, 3060, 1875, 315}, kTnr975},
+    {Kind::Output, "Text14", "Frame4", "", {1860, 3060, 1095, 360}, kTnr975},
+    {Kind::Button, "Command7", "Frame4", "执行", {3240, 960, 375, 795}, kTnr12},
+    {Kind::Button, "Command8", "Frame4", "清除", {3240, 2280, 375, 795}, kTnr12},
+};
+
+// The widgets that can take the focus, in tab order; the labels, frames and the picture cannot.
+constexpr const char* kTabOrder[] = {"Text1",    "Text2",    "Text3",    "Text4",    "Text5",
+                                     "Text6",    "Command1", "Command2", "Command3", "Command4",
+                                     "Command6", "Text8",    "Text9",    "Text10",   "Text11",
+                                     "Text12",   "Text13",   "Text14",   "Command7", "Command8"};
 
 }  // namespace
 
@@ -133,10 +189,9 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
     client->setFont(designFont(DesignFont::Arial, 6));
     setCentralWidget(client);
 
-    createPanels(client);
-    createSchematic(client);
+    createWidgets(client);
+    drawSchematic();
     createMenus();
-    setTabOrder();
     // The window takes the size of menu bar plus client area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -146,172 +201,131 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
     inputs_[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::createPanels(QWidget* client) {
-    const QFont tnr825 = timesNewRoman(8.25);
-    const QFont tnr975 = timesNewRoman(9.75);
-    const QFont tnr12 = timesNewRoman(12);
-
-    // Input panel.
-    QGroupBox* frame1 =
-        makeFrame(client, "Frame1", text(" 请输入已知条件   "), {180, 1620, 3015, 3135},
-                  designFont(DesignFont::MsSansSerif, 8.25));
-    makeLabel(frame1, "Label1", text("L1(mm):"), {60, 360, 855, 315},
-              designFont(DesignFont::MsSansSerif, 9.75));
-    inputs_[0] = makeInputBox(frame1, "Text1", {900, 300, 675, 360}, tnr825);
-    makeLabel(frame1, "Label2", text("L2(mm):"), {120, 900, 675, 375}, tnr975);
-    inputs_[1] = makeInputBox(frame1, "Text2", {900, 840, 675, 375}, tnr825);
-    makeLabel(frame1, "Label4", text("L3(mm):"), {60, 1440, 795, 315}, tnr975);
-    inputs_[2] = makeInputBox(frame1, "Text3", {900, 1380, 675, 375}, tnr825);
-    makeLabel(frame1, "Label5", text("L4(mm):"), {60, 2040, 795, 375}, tnr975);
-    inputs_[3] = makeInputBox(frame1, "Text4", {900, 1980, 675, 375}, tnr825);
-    // One line, as the other captions: wrapped, its second line would not fit the label's height.
-    makeLabel(frame1, "Label6", text("n(r/min):"), {120, 2640, 675, 375}, tnr975)
-        ->setWordWrap(false);
-    inputs_[4] = makeInputBox(frame1, "Text5", {900, 2580, 675, 375}, tnr825);
-    makeLabel(frame1, "Label7", text(" M (装配型式)"), {1620, 360, 1335, 375}, tnr975);
-    inputs_[5] = makeInputBox(frame1, "Text6", {1920, 780, 735, 375}, tnr975);
-    QPushButton* command1 =
-        makeButton(frame1, "Command1", text("确 定"), {1920, 1620, 795, 375}, tnr12);
-    QPushButton* command2 =
-        makeButton(frame1, "Command2", text("取 消"), {1920, 2460, 795, 375}, tnr12);
-    // One twip-pixel high, so its caption never shows.
-    makeLabel(frame1, "Label3", text("Label3"), {180, 1680, 375, 15},
-              designFont(DesignFont::Arial, 6));
-
-    // The show commands.
-    QGroupBox* frame2 =
-        makeFrame(client, "Frame2", text("运动规律显示"), {3480, 180, 2355, 915}, tnr825);
-    QPushButton* command3 =
-        makeButton(frame2, "Command3", text("运动线图"), {120, 300, 1095, 375}, tnr975);
-    QPushButton* command4 =
-        makeButton(frame2, "Command4", text("数据显示"), {1440, 180, 675, 615}, tnr975);
-    QGroupBox* frame3 =
-        makeFrame(client, "Frame3", text("动态演示"), {6180, 180, 855, 915}, tnr825);
-    QPushButton* command6 =
-        makeButton(frame3, "Command6", text("动态  演示"), {180, 180, 495, 615}, tnr825);
-
-    // Output panel.
-    QGroupBox* frame4 =
-        makeFrame(client, "Frame4", text("主要运动参数输出"), {3360, 1260, 3795, 3495}, tnr825);
-    makeLabel(frame4, "Label13", text("机构名称"), {180, 300, 1215, 315}, tnr975);
-    outputs_[0] = makeOutputBox(frame4, "Text8", {1860, 240, 1695, 360}, tnr975);
-    makeLabel(frame4, "Label14", text("最大摆角（度）"), {180, 720, 1455, 315}, tnr975);
-    outputs_[1] = makeOutputBox(frame4, "Text9", {1860, 660, 1095, 360}, tnr975);
-    makeLabel(frame4, "Label15", text("最小传动角（度）"), {120, 1140, 1575, 315}, tnr975);
-    outputs_[2] = makeOutputBox(frame4, "Text10", {1860, 1080, 1095, 375}, tnr975);
-    makeLabel(frame4, "Label16", text("行程速比系数K"), {120, 1620, 1335, 315}, tnr975);
-    outputs_[3] = makeOutputBox(frame4, "Text11", {1860, 1560, 1095, 360}, tnr975);
-    makeLabel(frame4, "Label17", text("最大角位移（度）"), {120, 2100, 1575, 315}, tnr975);
-    outputs_[4] = makeOutputBox(frame4, "Text12", {1860, 2040, 1095, 375}, tnr975);
-    makeLabel(frame4, "Label18", text("最大角速度（1/s)"), {120, 2580, 1515, 315}, tnr975);
-    outputs_[5] = makeOutputBox(frame4, "Text13", {1860, 2580, 1095, 375}, tnr975);
-    makeLabel(frame4, "Label19", text("  最大角加速度(1/ s2)"), {60, 3060, 1875, 315}, tnr975);
-    outputs_[6] = makeOutputBox(frame4, "Text14", {1860, 3060, 1095, 360}, tnr975);
-    QPushButton* command7 =
-        makeButton(frame4, "Command7", text("执行"), {3240, 960, 375, 795}, tnr12);
-    QPushButton* command8 =
-        makeButton(frame4, "Command8", text("清除"), {3240, 2280, 375, 795}, tnr12);
-
-    for (int i = 0; i < static_cast<int>(inputs_.size()); ++i) {
-        connect(inputs_[i], &InputBox::focusReset, this, [this, i] { onInputFocusReset(i); });
+void MainWindow::createWidgets(QWidget* client) {
+    std::size_t inputCount = 0;
+    std::size_t outputCount = 0;
+    for (const WidgetSpec& w : kWidgets) {
+        QWidget* parent =
+            w.parent ? client->findChild<QWidget*>(QString::fromLatin1(w.parent)) : client;
+        const QFont font = designFont(w.font.face, w.font.points);
+        switch (w.kind) {
+            case Kind::Frame:
+                makeFrame(parent, w.name, text(w.caption), w.rect, font);
+                break;
+            case Kind::Label:
+            case Kind::OneLineLabel:
+                makeLabel(parent, w.name, text(w.caption), w.rect, font)
+                    ->setWordWrap(w.kind == Kind::Label);
+                break;
+            case Kind::Input: {
+                InputBox* box = makeInputBox(parent, w.name, w.rect, font);
+                const std::size_t i = inputCount++;
+                inputs_[i] = box;
+                connect(box, &InputBox::focusReset, this, [this, i] { onInputFocusReset(i); });
+                break;
+            }
+            case Kind::Output: {
+                auto* box = new QLineEdit(parent);
+                box->setObjectName(QString::fromLatin1(w.name));
+                box->setGeometry(twipsRect(w.rect.left, w.rect.top, w.rect.width, w.rect.height));
+                box->setFont(font);
+                outputs_[outputCount++] = box;
+                break;
+            }
+            case Kind::Button:
+                makeButton(parent, w.name, text(w.caption), w.rect, font);
+                break;
+            case Kind::Picture:
+                picture1_ = makeDrawingArea(parent, w.name, w.rect);
+                // A picture, not a place to type: it never takes the focus.
+                picture1_->setFocusPolicy(Qt::NoFocus);
+                break;
+        }
     }
-    connect(command1, &QPushButton::clicked, this, &MainWindow::onCommand1Clicked);
-    connect(command2, &QPushButton::clicked, this, &MainWindow::onCommand2Clicked);
-    connect(command3, &QPushButton::clicked, this, &MainWindow::diagramsRequested);
-    connect(command4, &QPushButton::clicked, this, &MainWindow::tableRequested);
-    connect(command6, &QPushButton::clicked, this, &MainWindow::animationRequested);
-    connect(command7, &QPushButton::clicked, this, &MainWindow::onCommand7Clicked);
-    connect(command8, &QPushButton::clicked, this, &MainWindow::onCommand8Clicked);
+
+    const std::pair<const char*, Command> buttons[] = {
+        {"Command1", &MainWindow::onCommand1Clicked},  {"Command2", &MainWindow::onCommand2Clicked},
+        {"Command3", &MainWindow::diagramsRequested},  {"Command4", &MainWindow::tableRequested},
+        {"Command6", &MainWindow::animationRequested}, {"Command7", &MainWindow::onCommand7Clicked},
+        {"Command8", &MainWindow::onCommand8Clicked},
+    };
+    for (const auto& [name, command] : buttons) {
+        connect(client->findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked,
+                this, command);
+    }
+
+    QWidget* previous = nullptr;
+    for (const char* name : kTabOrder) {
+        QWidget* widget = client->findChild<QWidget*>(QString::fromLatin1(name));
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
 }
 
-void MainWindow::createSchematic(QWidget* client) {
-    // Label12 is one character wide, so its caption stacks one character per line.
-    QLabel* label12 =
-        makeLabel(client, "Label12", text("机构简图"), {360, 300, 255, 1035}, timesNewRoman(9.75));
-    new StackedCaption(label12);
-
-    picture1_ = makeDrawingArea(client, "Picture1", {660, 180, 2475, 1395});
-    // A picture, not a place to type: it never takes the focus.
-    picture1_->setFocusPolicy(Qt::NoFocus);
+void MainWindow::drawSchematic() {
     // User units are twips, so the segments are drawn at their own coordinates.
     picture1_->setScale(0, 0, picture1_->width() * kTwipsPerPixel,
                         picture1_->height() * kTwipsPerPixel);
     for (const Segment& s : kSchematicLines) {
         picture1_->line(s.x1, s.y1, s.x2, s.y2);
     }
-    const QFont tnr825 = timesNewRoman(8.25);
-    makeLabel(picture1_, "Label8", text("L1"), {60, 840, 255, 315}, tnr825);
-    makeLabel(picture1_, "Label9", text("L2"), {600, 120, 315, 255}, tnr825);
-    makeLabel(picture1_, "Label10", text("L3"), {1800, 420, 255, 315}, tnr825);
-    makeLabel(picture1_, "Label11", text("L4"), {1080, 900, 375, 255}, tnr825);
 }
 
 void MainWindow::createMenus() {
-    QMenuBar* bar = menuBar();
-    auto addMenu = [bar](const char* name, const char* caption) {
-        QMenu* menu = bar->addMenu(text(caption));
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
+    struct Item {
+        const char* name;
+        const char* caption;
+        Command command;
+    };
+    struct Menu {
+        const char* name;
+        const char* caption;
+        std::vector<Item> items;
+    };
+    const Menu menus[] = {
+        {"iuput",
+         "输入数据",
+         {{"affirm", "确定", &MainWindow::onCommand1Clicked},
+          {"delete", "删除", &MainWindow::onCommand2Clicked}}},
+        {"analysis",
+         "运动分析",
+         {{"opration", "执行", &MainWindow::onCommand7Clicked},
+          {"prin", "打印", &MainWindow::tableRequested},
+          {"clear", "清除", &MainWindow::onCommand8Clicked}}},
+        {"display",
+         "运动显示",
+         {{"transfer", "位移图", &MainWindow::displacementDiagramRequested},
+          {"velocity", "速度图", &MainWindow::diagramsRequested},
+          {"accelerlation", "加速度图", &MainWindow::diagramsRequested},
+          {"clear2", "清除", &MainWindow::onClear1Clicked}}},
+        {"dplay",
+         "动态显示",
+         {{"low", "低速", &MainWindow::animationRequested},
+          {"middle", "中速", &MainWindow::animationRequested},
+          {"high", "高速", &MainWindow::animationRequested},
+          {"boundary", "范围", &MainWindow::animationRequested},
+          {"clear1", "清除", &MainWindow::onClear1Clicked}}},
+        {"modle", "运动模式", {}},  // the presets, below
     };
     auto addItem = [](QMenu* menu, const char* name, const char* caption) {
         QAction* action = menu->addAction(text(caption));
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-
-    QMenu* iuput = addMenu("iuput", "输入数据");
-    connect(addItem(iuput, "affirm", "确定"), &QAction::triggered, this,
-            &MainWindow::onCommand1Clicked);
-    connect(addItem(iuput, "delete", "删除"), &QAction::triggered, this,
-            &MainWindow::onCommand2Clicked);
-
-    QMenu* analysis = addMenu("analysis", "运动分析");
-    connect(addItem(analysis, "opration", "执行"), &QAction::triggered, this,
-            &MainWindow::onCommand7Clicked);
-    connect(addItem(analysis, "prin", "打印"), &QAction::triggered, this,
-            &MainWindow::tableRequested);
-    connect(addItem(analysis, "clear", "清除"), &QAction::triggered, this,
-            &MainWindow::onCommand8Clicked);
-
-    QMenu* display = addMenu("display", "运动显示");
-    connect(addItem(display, "transfer", "位移图"), &QAction::triggered, this,
-            &MainWindow::displacementDiagramRequested);
-    connect(addItem(display, "velocity", "速度图"), &QAction::triggered, this,
-            &MainWindow::diagramsRequested);
-    connect(addItem(display, "accelerlation", "加速度图"), &QAction::triggered, this,
-            &MainWindow::diagramsRequested);
-    connect(addItem(display, "clear2", "清除"), &QAction::triggered, this,
-            &MainWindow::onClear1Clicked);
-
-    QMenu* dplay = addMenu("dplay", "动态显示");
-    for (const auto& [name, caption] : {std::pair{"low", "低速"}, std::pair{"middle", "中速"},
-                                        std::pair{"high", "高速"}, std::pair{"boundary", "范围"}}) {
-        connect(addItem(dplay, name, caption), &QAction::triggered, this,
-                &MainWindow::animationRequested);
-    }
-    connect(addItem(dplay, "clear1", "清除"), &QAction::triggered, this,
-            &MainWindow::onClear1Clicked);
-
-    QMenu* modle = addMenu("modle", "运动模式");
-    for (int i = 0; i < static_cast<int>(kPresets.size()); ++i) {
-        connect(addItem(modle, kPresets[i].name, kPresets[i].caption), &QAction::triggered, this,
-                [this, i] { onPresetClicked(i); });
-    }
-}
-
-void MainWindow::setTabOrder() {
-    // Only the widgets that can take the focus; the labels, frames and the picture cannot.
-    const char* const order[] = {"Text1",    "Text2",    "Text3",    "Text4",    "Text5",
-                                 "Text6",    "Command1", "Command2", "Command3", "Command4",
-                                 "Command6", "Text8",    "Text9",    "Text10",   "Text11",
-                                 "Text12",   "Text13",   "Text14",   "Command7", "Command8"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        QWidget* widget = findChild<QWidget*>(QString::fromLatin1(name));
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, widget);
+    QMenu* menu = nullptr;
+    for (const Menu& m : menus) {
+        menu = menuBar()->addMenu(text(m.caption));
+        menu->setObjectName(QString::fromLatin1(m.name));
+        for (const Item& item : m.items) {
+            connect(addItem(menu, item.name, item.caption), &QAction::triggered, this,
+                    item.command);
         }
-        previous = widget;
+    }
+    for (std::size_t i = 0; i < kPresets.size(); ++i) {
+        connect(addItem(menu, kPresets[i].name, kPresets[i].caption), &QAction::triggered, this,
+                [this, i] { onPresetClicked(i); });
     }
 }
 
@@ -321,8 +335,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::onCommand1Clicked() {
-    LinkageState& s = state_.linkage;
-    double* const fields[] = {&s.L1, &s.L2, &s.L3, &s.L4, &s.n, &s.M};
+    const std::array<double*, 6> fields = inputFields(state_.linkage);
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
         *fields[i] = readNumber(inputs_[i]->text().toStdString());
     }
@@ -338,7 +351,7 @@ void MainWindow::onCommand7Clicked() {
     const ExecuteOutcome outcome = executeAnalysis(state_.linkage, state_.tables);
     for (std::size_t i = 0; i < outputs_.size(); ++i) {
         if (outcome.boxes[i]) {
-            outputs_[i]->setText(text(std::string_view(*outcome.boxes[i])));
+            outputs_[i]->setText(text(*outcome.boxes[i]));
             // Long numbers show their leading digits, not their tail.
             outputs_[i]->setCursorPosition(0);
         }
@@ -370,17 +383,15 @@ void MainWindow::onClear1Clicked() {
     centralWidget()->update();
 }
 
-void MainWindow::onPresetClicked(int preset) {
-    const Preset& p = kPresets[static_cast<std::size_t>(preset)];
+void MainWindow::onPresetClicked(std::size_t preset) {
+    const Preset& p = kPresets[preset];
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
         inputs_[i]->setText(text(p.texts[i]));
     }
 }
 
-void MainWindow::onInputFocusReset(int box) {
-    LinkageState& s = state_.linkage;
-    double* const fields[] = {&s.L1, &s.L2, &s.L3, &s.L4, &s.n, &s.M};
-    *fields[box] = 0;
+void MainWindow::onInputFocusReset(std::size_t box) {
+    *inputFields(state_.linkage)[box] = 0;
 }
 
 }  // namespace fourbar::ui

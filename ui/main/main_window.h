@@ -32,19 +32,22 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void createPanels(QWidget* client);
-    void createSchematic(QWidget* client);
+    // A command of a button or menu item: a handler below or one of the show signals.
+    using Command = void (MainWindow::*)();
+
+    // The widgets at their twip positions, the buttons' commands and the tab order.
+    void createWidgets(QWidget* client);
+    void drawSchematic();
     void createMenus();
-    void setTabOrder();
 
     // Button and menu item of each pair share one handler.
-    void onCommand1Clicked();          // confirm ("确 定", affirm)
-    void onCommand2Clicked();          // cancel ("取 消", delete)
-    void onCommand7Clicked();          // execute ("执行", opration)
-    void onCommand8Clicked();          // clear the output ("清除", clear)
-    void onClear1Clicked();            // erase the window's own drawing surface (clear1, clear2)
-    void onPresetClicked(int preset);  // index into the preset table, "运动模式" menu
-    void onInputFocusReset(int box);   // Text1..Text6 gained the focus: the field becomes 0
+    void onCommand1Clicked();  // confirm ("确 定", affirm)
+    void onCommand2Clicked();  // cancel ("取 消", delete)
+    void onCommand7Clicked();  // execute ("执行", opration)
+    void onCommand8Clicked();  // clear the output ("清除", clear)
+    void onClear1Clicked();    // erase the window's own drawing surface (clear1, clear2)
+    void onPresetClicked(std::size_t preset);  // index into the preset table, "运动模式" menu
+    void onInputFocusReset(std::size_t box);   // Text1..Text6 gained the focus: the field is 0
 
     SharedState& state_;
     std::array<InputBox*, 6> inputs_{};    // Text1..Text6: L1, L2, L3, L4, n, M
