@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <optional>
 
 #include "core/linkage.h"
 #include "core/result_tables.h"
@@ -14,21 +15,39 @@
 
 namespace fourbar::ui {
 
+// What one curve button plots: a table of the output link, its scale maximum and its colour.
+struct DiagramCurve {
+    double (*value)(const ResultTables& tables, int row);
+    double (*maximum)(const ResultTables& tables);
+    QColor colour;
+};
+
 namespace {
 
 // Client size at layout, twips.
 constexpr int kClientWidth = 6645;
 constexpr int kClientHeight = 4845;
 
-// Single precision is how the line primitive takes its coordinates.
-void segment(DrawingArea& area, double x1, double y1, double x2, double y2, const QColor& colour) {
-    area.line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-              static_cast<float>(y2), colour);
-}
+const DiagramCurve kAngleCurve{[](const ResultTables& t, int i) -> double { return t.theta3(i); },
+                               [](const ResultTables& t) -> double { return t.maxTheta3; },
+                               QColor(0, 0, 255)};
+const DiagramCurve kVelocityCurve{[](const ResultTables& t, int i) { return t.omega3(i); },
+                                  [](const ResultTables& t) { return t.maxOmega3; },
+                                  QColor(255, 0, 0)};
+const DiagramCurve kAccelerationCurve{
+    [](const ResultTables& t, int i) -> double { return t.alpha3(i); },
+    [](const ResultTables& t) -> double { return t.maxAlpha3; }, QColor(60, 128, 0)};
 
-void axisSegment(DrawingArea& area, double x1, double y1, double x2, double y2) {
-    area.line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-              static_cast<float>(y2));
+// The line primitive takes its coordinates in single precision; without a colour the line is
+// drawn in the foreground colour.
+void line(DrawingArea& area, double x1, double y1, double x2, double y2,
+          std::optional<QColor> colour = std::nullopt) {
+    const auto f = [](double v) { return static_cast<double>(static_cast<float>(v)); };
+    if (colour) {
+        area.line(f(x1), f(y1), f(x2), f(y2), *colour);
+    } else {
+        area.line(f(x1), f(y1), f(x2), f(y2));
+    }
 }
 
 }  // namespace
@@ -40,35 +59,38 @@ DiagramsWindow::DiagramsWindow(SharedState& state, QWidget* parent)
     setFont(font);
 
     picture1_ = makeDrawingArea(this, "Picture1", {120, 120, 5895, 4455});
-    command1_ = makeButton(this, "Command1", QStringLiteral("角位移"), {6180, 120, 375, 735}, font);
-    command2_ =
+    auto* command1 =
+        makeButton(this, "Command1", QStringLiteral("角位移"), {6180, 120, 375, 735}, font);
+    auto* command2 =
         makeButton(this, "Command2", QStringLiteral("角速度"), {6180, 1020, 375, 795}, font);
-    command3_ =
+    auto* command3 =
         makeButton(this, "Command3", QStringLiteral("角加速度"), {6180, 1980, 375, 795}, font);
-    command5_ = makeButton(this, "Command5", QStringLiteral("清除"), {6180, 2940, 375, 735}, font);
-    command4_ = makeButton(this, "Command4", QStringLiteral("退出"), {6180, 3840, 375, 795}, font);
+    auto* command5 =
+        makeButton(this, "Command5", QStringLiteral("清除"), {6180, 2940, 375, 735}, font);
+    auto* command4 =
+        makeButton(this, "Command4", QStringLiteral("退出"), {6180, 3840, 375, 795}, font);
 
-    setTabOrder(picture1_, command1_);
-    setTabOrder(command1_, command2_);
-    setTabOrder(command2_, command3_);
-    setTabOrder(command3_, command4_);
-    setTabOrder(command4_, command5_);
+    setTabOrder(picture1_, command1);
+    setTabOrder(command1, command2);
+    setTabOrder(command2, command3);
+    setTabOrder(command3, command4);
+    setTabOrder(command4, command5);
 
-    connect(command1_, &QPushButton::clicked, this, &DiagramsWindow::onCommand1Clicked);
-    connect(command2_, &QPushButton::clicked, this, &DiagramsWindow::onCommand2Clicked);
-    connect(command3_, &QPushButton::clicked, this, &DiagramsWindow::onCommand3Clicked);
-    connect(command4_, &QPushButton::clicked, this, &DiagramsWindow::onCommand4Clicked);
-    connect(command5_, &QPushButton::clicked, this, &DiagramsWindow::onCommand5Clicked);
+    connect(command1, &QPushButton::clicked, this, &DiagramsWindow::onCommand1Clicked);
+    connect(command2, &QPushButton::clicked, this, &DiagramsWindow::onCommand2Clicked);
+    connect(command3, &QPushButton::clicked, this, &DiagramsWindow::onCommand3Clicked);
+    connect(command4, &QPushButton::clicked, this, &DiagramsWindow::onCommand4Clicked);
+    connect(command5, &QPushButton::clicked, this, &DiagramsWindow::onCommand5Clicked);
 }
 
 void DiagramsWindow::onCommand1Clicked() {
-    drawCurve(Quantity::Angle);
+    drawCurve(kAngleCurve);
 }
 void DiagramsWindow::onCommand2Clicked() {
-    drawCurve(Quantity::Velocity);
+    drawCurve(kVelocityCurve);
 }
 void DiagramsWindow::onCommand3Clicked() {
-    drawCurve(Quantity::Acceleration);
+    drawCurve(kAccelerationCurve);
 }
 
 void DiagramsWindow::onCommand4Clicked() {
@@ -85,7 +107,7 @@ void DiagramsWindow::closeEvent(QCloseEvent* event) {
     onCommand4Clicked();
 }
 
-void DiagramsWindow::drawCurve(Quantity quantity) {
+void DiagramsWindow::drawCurve(const DiagramCurve& curve) {
     const ResultTables& tables = state_.tables;
 
     // W and H: the client size in the window's scale units (twips).
@@ -94,63 +116,31 @@ void DiagramsWindow::drawCurve(Quantity quantity) {
 
     DrawingArea& area = *picture1_;
     area.setScale(-w / 5, h / 2, 4 * w / 5, -h / 2);
-    axisSegment(area, 0, 0, 3.8 * w / 5, 0);
-    axisSegment(area, 0, -0.95 * h / 2, 0, 0.95 * h / 2);
+    line(area, 0, 0, 3.8 * w / 5, 0);
+    line(area, 0, -0.95 * h / 2, 0, 0.95 * h / 2);
 
-    double maximum = 0;
-    QColor colour;
-    switch (quantity) {
-        case Quantity::Angle:
-            maximum = tables.maxTheta3;
-            colour = kAngleColour;
-            break;
-        case Quantity::Velocity:
-            maximum = tables.maxOmega3;
-            colour = kVelocityColour;
-            break;
-        case Quantity::Acceleration:
-            maximum = tables.maxAlpha3;
-            colour = kAccelerationColour;
-            break;
-    }
-    // Without a usable maximum no vertical scale exists: the axes stay alone, without a message.
-    const float k = static_cast<float>((0.9 * h / 2) / maximum);
-    if (!std::isfinite(k) || k == 0) {
-        return;
-    }
-    auto value = [&](int row) -> double {
-        switch (quantity) {
-            case Quantity::Angle:
-                return tables.theta3(row);
-            case Quantity::Velocity:
-                return tables.omega3(row);
-            case Quantity::Acceleration:
-                return tables.alpha3(row);
-        }
-        return 0;
-    };
-
+    // Without a usable maximum, rows or x scale the axes stay alone, without a message.
+    const float k = static_cast<float>((0.9 * h / 2) / curve.maximum(tables));
     const MechanismKind kind = kindFromNameAndLengths(state_.linkage);
     const IndexRange range = kindRange(kind, tables);
-    if (range.empty()) {
+    const double start = tables.startAngle;
+    const double end = tables.endAngle;
+    if (!std::isfinite(k) || k == 0 || range.empty() ||
+        (kind != MechanismKind::FullTurn && end == start)) {
         return;
     }
     const double axisLength = 0.9 * 4 * w / 5;  // the whole analysed range spans 0.72 W
-    const double start = tables.startAngle;
-    const double end = tables.endAngle;
-    int lastSegment = range.last - 1;
-    auto x = [&](int row) -> double { return row * axisLength / 360; };
-    auto xLimited = [&](int row) -> double {
+    auto x = [&](int row) -> double {
+        if (kind == MechanismKind::FullTurn) {
+            return row * axisLength / 360;
+        }
         // Rows past endAngle belong to the return swing, which runs back towards the origin.
         const double swing =
             (kind == MechanismKind::RockerCrank && row > end) ? 2 * end - row : row;
         return (swing - start) * axisLength / (end - start);
     };
-    if (kind == MechanismKind::FullTurn) {
-        lastSegment = 358;  // rows 0 to 359: row 360 repeats the pose of row 0
-    } else if (!(end - start != 0) || !std::isfinite(axisLength / (end - start))) {
-        return;  // a limited range of zero width has no x scale
-    }
+    // A full turn ends at row 359: row 360 repeats the pose of row 0.
+    const int lastSegment = kind == MechanismKind::FullTurn ? 358 : range.last - 1;
 
     for (int i = range.first; i <= lastSegment; ++i) {
         // Only rows the tables hold are read: the kind may have been decided from lengths that
@@ -158,15 +148,12 @@ void DiagramsWindow::drawCurve(Quantity quantity) {
         if (!tables.holds(i) || !tables.holds(i + 1)) {
             continue;
         }
-        const double y1 = value(i) * k;
-        const double y2 = value(i + 1) * k;
+        const double y1 = curve.value(tables, i) * k;
+        const double y2 = curve.value(tables, i + 1) * k;
         // An entry without a value breaks the curve.
-        if (!std::isfinite(static_cast<float>(y1)) || !std::isfinite(static_cast<float>(y2))) {
-            continue;
+        if (std::isfinite(static_cast<float>(y1)) && std::isfinite(static_cast<float>(y2))) {
+            line(area, x(i), y1, x(i + 1), y2, curve.colour);
         }
-        const double x1 = kind == MechanismKind::FullTurn ? x(i) : xLimited(i);
-        const double x2 = kind == MechanismKind::FullTurn ? x(i + 1) : xLimited(i + 1);
-        segment(area, x1, y1, x2, y2, colour);
     }
 }
 

@@ -2,16 +2,14 @@
 // link.
 #pragma once
 
-#include <QColor>
 #include <QWidget>
 
 #include "core/shared_state.h"
 
-class QPushButton;
-
 namespace fourbar::ui {
 
 class DrawingArea;
+struct DiagramCurve;
 
 class DiagramsWindow : public QWidget {
     Q_OBJECT
@@ -33,11 +31,6 @@ class DiagramsWindow : public QWidget {
     // The plot area `Picture1`.
     DrawingArea* plot() const { return picture1_; }
 
-    // Curve colours of the three buttons.
-    static inline const QColor kAngleColour{0, 0, 255};
-    static inline const QColor kVelocityColour{255, 0, 0};
-    static inline const QColor kAccelerationColour{60, 128, 0};
-
   signals:
     // "退出" or the title bar's close button: the window has hidden itself; show the main window.
     void exitRequested();
@@ -46,16 +39,10 @@ class DiagramsWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    enum class Quantity { Angle, Velocity, Acceleration };
-    void drawCurve(Quantity quantity);
+    void drawCurve(const DiagramCurve& curve);
 
     SharedState& state_;
     DrawingArea* picture1_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
-    QPushButton* command4_ = nullptr;
-    QPushButton* command5_ = nullptr;
 };
 
 }  // namespace fourbar::ui

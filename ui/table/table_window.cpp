@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -33,6 +34,9 @@ constexpr int kClientHeight = 7935;
 constexpr double kDefaultDisplayInterval = 10;  // degrees
 constexpr double kDefaultQuarterInterval = 5;   // degrees
 constexpr double kFullTurnDefaultEnd = 359;     // degrees: row 360 repeats row 0
+// Loop values short of the held rows that are stepped one by one (well under a millisecond);
+// longer runs are jumped.
+constexpr double kMaxSteppedSkips = 100000;
 
 double boxValue(const InputBox* box) {
     return readNumber(box->text().toStdString());
@@ -101,41 +105,42 @@ TableWindow::TableWindow(SharedState& state, QWidget* parent) : QWidget(parent),
     setFont(font);
 
     picture1_ = makeDrawingArea(this, "Picture1", {60, 180, 6075, 7635});
-    command1_ = makeButton(this, "Command1", QStringLiteral("       显  示       "),
-                           {6240, 240, 375, 615}, designFont(DesignFont::TimesNewRoman, 9.75));
-    label2_ = makeLabel(this, "Label2", QStringLiteral(" 起 点"), {6180, 1020, 495, 195}, font);
+    auto* command1 = makeButton(this, "Command1", QStringLiteral("       显  示       "),
+                                {6240, 240, 375, 615}, designFont(DesignFont::TimesNewRoman, 9.75));
+    makeLabel(this, "Label2", QStringLiteral(" 起 点"), {6180, 1020, 495, 195}, font);
     text2_ = makeInputBox(this, "Text2", {6180, 1320, 495, 315}, font);
-    label3_ = makeLabel(this, "Label3", QStringLiteral(" 终 点 "), {6180, 1860, 495, 255}, font);
+    makeLabel(this, "Label3", QStringLiteral(" 终 点 "), {6180, 1860, 495, 255}, font);
     text3_ = makeInputBox(this, "Text3", {6180, 2160, 495, 315}, font);
-    label1_ = makeLabel(this, "Label1", QStringLiteral(" 间  隔"), {6180, 2700, 465, 195}, font);
+    makeLabel(this, "Label1", QStringLiteral(" 间  隔"), {6180, 2700, 465, 195}, font);
     text1_ = makeInputBox(this, "Text1", {6180, 3000, 495, 315}, font);
-    command7_ = makeButton(this, "Command7", QStringLiteral("清零"), {6240, 3540, 375, 615}, font);
-    command3_ =
+    auto* command7 =
+        makeButton(this, "Command7", QStringLiteral("清零"), {6240, 3540, 375, 615}, font);
+    auto* command3 =
         makeButton(this, "Command3", QStringLiteral("0--90   度"), {6180, 4380, 495, 435}, font);
-    command4_ =
+    auto* command4 =
         makeButton(this, "Command4", QStringLiteral("--180   度"), {6180, 5040, 495, 435}, font);
-    command5_ =
+    auto* command5 =
         makeButton(this, "Command5", QStringLiteral("--270   度"), {6180, 5700, 495, 435}, font);
-    command6_ =
+    auto* command6 =
         makeButton(this, "Command6", QStringLiteral("--360   度"), {6180, 6360, 495, 435}, font);
-    command2_ = makeButton(this, "Command2", QStringLiteral("退出"), {6240, 7020, 375, 675},
-                           designFont(DesignFont::MsSansSerif, 9.75));
+    auto* command2 = makeButton(this, "Command2", QStringLiteral("退出"), {6240, 7020, 375, 675},
+                                designFont(DesignFont::MsSansSerif, 9.75));
 
     // Labels take no focus, so the chain holds the remaining widgets in their order.
-    const std::array<QWidget*, 11> tabOrder = {command1_, command2_, picture1_, command3_,
-                                               command4_, command5_, command6_, text1_,
-                                               command7_, text2_,    text3_};
+    const std::array<QWidget*, 11> tabOrder = {command1, command2, picture1_, command3,
+                                               command4, command5, command6,  text1_,
+                                               command7, text2_,   text3_};
     for (std::size_t n = 1; n < tabOrder.size(); ++n) {
         setTabOrder(tabOrder[n - 1], tabOrder[n]);
     }
 
-    connect(command1_, &QPushButton::clicked, this, &TableWindow::onCommand1Clicked);
-    connect(command2_, &QPushButton::clicked, this, &TableWindow::onCommand2Clicked);
-    connect(command3_, &QPushButton::clicked, this, &TableWindow::onCommand3Clicked);
-    connect(command4_, &QPushButton::clicked, this, &TableWindow::onCommand4Clicked);
-    connect(command5_, &QPushButton::clicked, this, &TableWindow::onCommand5Clicked);
-    connect(command6_, &QPushButton::clicked, this, &TableWindow::onCommand6Clicked);
-    connect(command7_, &QPushButton::clicked, this, &TableWindow::onCommand7Clicked);
+    connect(command1, &QPushButton::clicked, this, &TableWindow::onCommand1Clicked);
+    connect(command2, &QPushButton::clicked, this, &TableWindow::onCommand2Clicked);
+    connect(command3, &QPushButton::clicked, this, &TableWindow::onCommand3Clicked);
+    connect(command4, &QPushButton::clicked, this, &TableWindow::onCommand4Clicked);
+    connect(command5, &QPushButton::clicked, this, &TableWindow::onCommand5Clicked);
+    connect(command6, &QPushButton::clicked, this, &TableWindow::onCommand6Clicked);
+    connect(command7, &QPushButton::clicked, this, &TableWindow::onCommand7Clicked);
 }
 
 void TableWindow::onCommand1Clicked() {
@@ -147,36 +152,27 @@ void TableWindow::onCommand1Clicked() {
     double start = boxValue(text2_);
     double end = boxValue(text3_);
 
-    const ResultTables& tables = state_.tables;
-    switch (kindFromNameAndLengths(state_.linkage)) {
-        case MechanismKind::DoubleRocker:
-            if (start == 0)
-                start = tables.startAngle;
-            if (end == 0)
-                end = tables.endAngle;
-            if (start < tables.startAngle)
-                start = tables.startAngle;
-            if (end > tables.endAngle)
-                end = tables.endAngle;
-            listRows(start, end, interval, false);
-            break;
-        case MechanismKind::RockerCrank: {
-            const double top = 2 * tables.endAngle - tables.startAngle;
-            if (end == 0)
-                end = top;
-            if (start < tables.startAngle)
-                start = tables.startAngle;
-            if (end > top)
-                end = top;
-            listRows(start, end, interval, true);
-            break;
+    const MechanismKind kind = kindFromNameAndLengths(state_.linkage);
+    if (kind == MechanismKind::FullTurn) {
+        if (end == 0) {
+            end = kFullTurnDefaultEnd;
         }
-        case MechanismKind::FullTurn:
-            if (end == 0)
-                end = kFullTurnDefaultEnd;
-            listRows(start, end, interval, false);
-            break;
+        listRows(start, end, interval, false);
+        return;
     }
+    // The limited kinds keep start and end inside the analysed rows; an end not given is the
+    // last of them, and a start not given is the first for a double rocker (a rocker-crank's 0
+    // is raised to it).
+    const IndexRange range = kindRange(kind, state_.tables);
+    if (start == 0 && kind == MechanismKind::DoubleRocker) {
+        start = range.first;
+    }
+    if (end == 0) {
+        end = range.last;
+    }
+    start = std::max(start, static_cast<double>(range.first));
+    end = std::min(end, static_cast<double>(range.last));
+    listRows(start, end, interval, kind == MechanismKind::RockerCrank);
 }
 
 void TableWindow::onCommand2Clicked() {
@@ -255,31 +251,26 @@ void TableWindow::listRows(double first, double last, double step, bool crankFro
     if (held.empty() || !(step > 0 || step < 0)) {
         return;
     }
-    // The rows the loop values read, as doubles: loop values may lie far outside any int.
-    const double heldFirst = held.first;
-    const double heldLast = held.last;
+    const bool ascending = step > 0;
+    // The first loop value that can read a held row lies within half a degree of them.
+    const double heldEdge = ascending ? held.first - 0.5 : held.last + 0.5;
     double i = first;
-    while (step > 0 ? i <= last : i >= last) {
+    while (ascending ? i <= last : i >= last) {
         // Lines below the bottom edge cannot be seen, so the listing ends there.
         if (picture1_->printPositionBelowBottom()) {
             return;
         }
         const double row = std::nearbyint(i);  // halves to even in the default rounding mode
-        if (row >= heldFirst && row <= heldLast) {
+        if (row >= held.first && row <= held.last) {
             printRow(i, static_cast<int>(row), crankFromTheta1);
-        } else if (step > 0 ? row > heldLast : row < heldFirst) {
-            return;  // moving away from the held rows: nothing more can be listed
-        } else {
-            if (i + step == i) {
-                return;  // the interval is lost against i: the loop would never reach the rows
-            }
-            // Short of the held rows: skip the loop values that read none of them in one jump,
-            // so that a tiny interval far from the tables costs no time.
-            const double target = step > 0 ? heldFirst - 0.5 : heldLast + 0.5;
-            const double skipped = std::ceil((target - i) / step) - 1;
-            if (skipped >= 1) {
-                i += skipped * step;
-            }
+        } else if (ascending ? row > held.last : row < held.first) {
+            return;  // past the held rows: the loop only moves further away
+        } else if (const double skipped = std::ceil((heldEdge - i) / step) - 1;
+                   skipped > kMaxSteppedSkips && i + step != i) {
+            // Far short of the held rows: jump over the loop values that read none of them, so
+            // that a tiny interval far from the tables costs no time. Shorter runs are stepped,
+            // keeping the loop's own sums in the first field.
+            i += skipped * step;
         }
         const double next = i + step;
         if (next == i) {

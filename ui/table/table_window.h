@@ -5,9 +5,6 @@
 
 #include "core/shared_state.h"
 
-class QPushButton;
-class QLabel;
-
 namespace fourbar::ui {
 
 class DrawingArea;
@@ -53,16 +50,6 @@ class TableWindow : public QWidget {
 
     SharedState& state_;
     DrawingArea* picture1_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
-    QPushButton* command4_ = nullptr;
-    QPushButton* command5_ = nullptr;
-    QPushButton* command6_ = nullptr;
-    QPushButton* command7_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
     InputBox* text1_ = nullptr;  // interval, degrees
     InputBox* text2_ = nullptr;  // start, degrees
     InputBox* text3_ = nullptr;  // end, degrees
