@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 
 #include "core/check.h"
@@ -141,31 +142,39 @@ bool startRun(LinkageState& state) {
     return state.L2 != 0 && state.L3 != 0;
 }
 
-// Rows first..last, row i at crank angle i on branch M.
-RunStatus sweep(LinkageState& state, ResultTables& tables, int first, int last) {
+// One pass of a run: rows first..last, row i at crank angle base + step * i on branch `sign`.
+struct Pass {
+    int first;
+    int last;
+    double sign;
+    int base = 0;
+    int step = 1;
+};
+
+// Rows first..last of the tables, written pass by pass in order; a later pass may rewrite a row.
+RunStatus run(LinkageState& state, ResultTables& tables, int first, int last,
+              std::initializer_list<Pass> passes) {
     RunGuard guard(tables);
     if (!startRun(state)) {
         return guard.fail();
     }
+    tables.clearRows();
     if (first > last) {
-        tables.clearRows();
         return RunStatus::Completed;
     }
-    // The first row decides most refusals; computing it before the tables are resized keeps a
-    // refused run from filling seven tables for nothing.
+    FOURBAR_CHECK(isIndex(first) && isIndex(last));
     TableRow row;
-    if (!computeRow(state, first, state.M, row)) {
-        return guard.fail();
-    }
-    tables.resize(first, last);
-    for (int i = first;;) {
-        tables.setRow(i, row);
-        raiseMaxima(tables, row);
-        if (++i > last) {
-            break;
-        }
-        if (!computeRow(state, i, state.M, row)) {
-            return guard.fail();
+    for (const Pass& pass : passes) {
+        for (int i = pass.first; i <= pass.last; ++i) {
+            if (!computeRow(state, pass.base + pass.step * i, pass.sign, row)) {
+                return guard.fail();
+            }
+            // Resized only once the first row is known, so a refused run never fills the tables.
+            if (tables.empty()) {
+                tables.resize(first, last);
+            }
+            tables.setRow(i, row);
+            raiseMaxima(tables, row);
         }
     }
     return RunStatus::Completed;
@@ -202,44 +211,23 @@ double triangleAngle(double a, double b, double c) {
 }
 
 RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables) {
-    return sweep(state, tables, 0, 360);
+    return run(state, tables, 0, 360, {{0, 360, state.M}});
 }
 
 RunStatus analyseRange(LinkageState& state, ResultTables& tables, int first, int last) {
-    FOURBAR_CHECK(first > last || (isIndex(first) && isIndex(last)));
-    return sweep(state, tables, first, last);
+    return run(state, tables, first, last, {{first, last, state.M}});
 }
 
 RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, int first, int last) {
-    RunGuard guard(tables);
-    if (!startRun(state)) {
-        return guard.fail();
-    }
     if (first > last) {
-        tables.clearRows();
-        return RunStatus::Completed;
+        return run(state, tables, first, last, {});
     }
+    FOURBAR_CHECK(isIndex(first) && isIndex(last));
+    // Forward swing on branch M, then back over the same angles on the other assembly branch; the
+    // return swing's row at `last` replaces the forward one.
     const int end = 2 * last - first;
-    FOURBAR_CHECK(isIndex(first) && isIndex(last) && isIndex(end));
-    tables.resize(first, end);
-    TableRow row;
-    // Forward swing on branch M; its row at `last` is then replaced by the return swing's.
-    for (int i = first; i <= last; ++i) {
-        if (!computeRow(state, i, state.M, row)) {
-            return guard.fail();
-        }
-        tables.setRow(i, row);
-        raiseMaxima(tables, row);
-    }
-    // Return swing: the crank goes back over the same angles on the other assembly branch.
-    for (int i = last; i <= end; ++i) {
-        if (!computeRow(state, 2 * last - i, -state.M, row)) {
-            return guard.fail();
-        }
-        tables.setRow(i, row);
-        raiseMaxima(tables, row);
-    }
-    return RunStatus::Completed;
+    return run(state, tables, first, end,
+               {{first, last, state.M}, {last, end, -state.M, 2 * last, -1}});
 }
 
 RunStatus analyseParallelogram(LinkageState& state, ResultTables& tables) {

@@ -5,6 +5,16 @@
 
 namespace fourbar {
 
+namespace {
+
+// Type A when a < b, type B when a > b, centred when they are equal (exact comparison).
+std::string_view typeByComparison(double a, double b, std::string_view typeA,
+                                  std::string_view typeB, std::string_view centred) {
+    return a < b ? typeA : a > b ? typeB : centred;
+}
+
+}  // namespace
+
 Classification mechdetermine(LinkageState& state) {
     double lengths[4] = {state.L1, state.L2, state.L3, state.L4};
     // Exchange sort into descending order; equal lengths are never exchanged.
@@ -36,17 +46,11 @@ Classification mechdetermine(LinkageState& state) {
     } else if (l + s > p + q) {
         name = names::doubleRocker;
     } else if (L1 == s) {
-        const double a = L1 * L1 + L4 * L4;
-        const double b = L2 * L2 + L3 * L3;
-        name = a < b   ? names::crankRockerA
-               : a > b ? names::crankRockerB
-                       : names::crankRockerCentred;
+        name = typeByComparison(L1 * L1 + L4 * L4, L2 * L2 + L3 * L3, names::crankRockerA,
+                                names::crankRockerB, names::crankRockerCentred);
     } else if (L3 == s) {
-        const double a = L3 * L3 + L4 * L4;
-        const double b = L1 * L1 + L2 * L2;
-        name = a < b   ? names::rockerCrankA
-               : a > b ? names::rockerCrankB
-                       : names::rockerCrankCentred;
+        name = typeByComparison(L3 * L3 + L4 * L4, L1 * L1 + L2 * L2, names::rockerCrankA,
+                                names::rockerCrankB, names::rockerCrankCentred);
     } else if (L4 == s) {
         name = names::doubleCrank;
     } else {

@@ -82,6 +82,20 @@ void writeVelocityMaxima(const ResultTables& tables, ExecuteOutcome& out) {
     out.boxes[Text14] = singleNumberText(tables.maxAlpha3);
 }
 
+using RangedRun = RunStatus (*)(LinkageState&, ResultTables&, int, int);
+
+// Stores the range as startAngle and endAngle and runs over it. False when a limit position does
+// not exist or the run cannot close.
+bool runOverRange(LinkageState& state, ResultTables& tables, AngleRange range, RangedRun analyse) {
+    if (!range.valid()) {
+        return false;
+    }
+    tables.startAngle = range.start;
+    tables.endAngle = range.end;
+    return analyse(state, tables, static_cast<int>(range.start), static_cast<int>(range.end)) ==
+           RunStatus::Completed;
+}
+
 void writeFullSwing(ExecuteOutcome& out) {
     out.boxes[Text9] = " 360";
     out.boxes[Text10] = " 0";
@@ -130,13 +144,7 @@ ExecuteOutcome executeAnalysis(LinkageState& state, ResultTables& tables) {
 
     if (state.mechanismName == names::doubleRocker) {
         const DoubleRockerCase c = doubleRockerCase(L1, L2, L3, L4);
-        if (!c.range.valid()) {
-            return runFailed(state, tables);
-        }
-        tables.startAngle = c.range.start;
-        tables.endAngle = c.range.end;
-        if (analyseRange(state, tables, static_cast<int>(c.range.start),
-                         static_cast<int>(c.range.end)) != RunStatus::Completed) {
+        if (!runOverRange(state, tables, c.range, analyseRange)) {
             return runFailed(state, tables);
         }
         out.boxes[Text9] = c.text9;
@@ -150,13 +158,7 @@ ExecuteOutcome executeAnalysis(LinkageState& state, ResultTables& tables) {
         // The crank rocks between the folded and the stretched position of coupler and output link.
         const AngleRange range{std::trunc(1 + degrees(T(L1, L4, L2 - L3))),
                                std::trunc(degrees(T(L1, L4, L2 + L3)))};
-        if (!range.valid()) {
-            return runFailed(state, tables);
-        }
-        tables.startAngle = range.start;
-        tables.endAngle = range.end;
-        if (analyseRockerDriven(state, tables, static_cast<int>(range.start),
-                                static_cast<int>(range.end)) != RunStatus::Completed) {
+        if (!runOverRange(state, tables, range, analyseRockerDriven)) {
             return runFailed(state, tables);
         }
         writeFullSwing(out);
