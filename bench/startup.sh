@@ -65,7 +65,8 @@ measure() {
     series offscreen | summarise "offscreen"
     if command -v xvfb-run >/dev/null; then
         # One X server for the whole series; its own start is not part of the program's start-up.
-        FOURBAR_STARTUP_PROBE="$probe" xvfb-run -a -s "-screen 0 1280x1024x24" \
+        # Without -noreset the server resets itself after every run, while the next run loads.
+        FOURBAR_STARTUP_PROBE="$probe" xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
             bash "$script" --series xcb "$runs" | summarise "Xvfb (xcb)"
     else
         echo "Xvfb (xcb): xvfb-run is not installed"
