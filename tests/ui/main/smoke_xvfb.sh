@@ -42,9 +42,16 @@ if [ -z "$found" ]; then
     exit 1
 fi
 
-sleep 1  # let the window paint
-import -window root "$work/screen.png"
-colours="$(convert "$work/screen.png" -format '%k' info:)"
+# The first paint can take seconds on a loaded machine or under the sanitizers: poll for it.
+colours=1
+for _ in $(seq 1 60); do
+    sleep 0.5
+    import -window root "$work/screen.png"
+    colours="$(convert "$work/screen.png" -format '%k' info:)"
+    if [ "$colours" -gt 1 ]; then
+        break
+    fi
+done
 echo "window found; screenshot has $colours colours"
 if [ "$colours" -le 1 ]; then
     echo "the screenshot is blank" >&2
