@@ -236,13 +236,9 @@ void DrawingArea::circle(double cx, double cy, double radius, const QColor& colo
     update();
 }
 
-void DrawingArea::setTextFont(const QFont& font) {
-    d_->textFont = font;
-    d_->textCell = QSize();
-}
 void DrawingArea::setTextFont(const QFont& font, QSize cell) {
     d_->textFont = font;
-    d_->textCell = cell.isValid() && !cell.isEmpty() ? cell : QSize();
+    d_->textCell = cell.isEmpty() ? QSize() : cell;
 }
 QFont DrawingArea::textFont() const {
     return d_->textFont;
@@ -250,7 +246,7 @@ QFont DrawingArea::textFont() const {
 
 void DrawingArea::printAt(int column, const QString& text) {
     const QFontMetrics metrics(d_->textFont);
-    const int col = std::max(column, 1);
+    const int col = std::clamp(column, 1, kMaxColumn);
     const bool cell = d_->textCell.isValid();
     const int x = (col - 1) * (cell ? d_->textCell.width() : metrics.averageCharWidth());
     const int baseline = cell ? (d_->textCell.height() * 7 + 4) / 8 : metrics.ascent();

@@ -47,16 +47,17 @@ class DrawingArea : public QWidget {
     void circle(double cx, double cy, double radius, const QColor& color);
 
     // Text output at character columns. Column n starts n - 1 average character widths of the
-    // current text font from the left edge (columns 0 and 1 are both the edge). A field that would
-    // start left of the current print position goes to that column on the next line.
-    void setTextFont(const QFont& font);
-    // The same with a character cell of its own (column width, line height; pixels) in place of
-    // the font's metrics, for a face whose installed stand-in is shaped differently; the baseline
-    // then lies at 7/8 of the line height, and a field advances the print position by its columns
-    // of the cell, a Chinese character counting two.
-    void setTextFont(const QFont& font, QSize cell);
+    // current text font from the left edge (columns 0 and 1 are both the edge; columns above
+    // kMaxColumn count as kMaxColumn). A field that would start left of the current print
+    // position goes to that column on the next line.
+    // A non-empty `cell` (column width, line height; pixels) replaces the font's metrics, for a
+    // face whose installed stand-in is shaped differently: the baseline then lies at 7/8 of the
+    // line height, and a field advances the print position by its columns of the cell, a Chinese
+    // character counting two.
+    void setTextFont(const QFont& font, QSize cell = QSize());
     QFont textFont() const;
     void printAt(int column, const QString& text);
+    static constexpr int kMaxColumn = 4096;  // far right of any area; keeps the text bounded
     void endLine();  // ends the current line; the next field starts on the next line
     // True once the next line would start at or below the area's bottom edge (cannot be seen).
     bool printPositionBelowBottom() const;

@@ -23,8 +23,7 @@ class TimerScheduler : public QObject {
     static TimerScheduler* existing() { return scheduler_; }
 
     void schedule(Timer* timer) {
-        const qint64 rounds = (timer->interval_ + Timer::kResolutionMs - 1) / Timer::kResolutionMs;
-        timer->dueAt_ = round_ + rounds;
+        setDue(timer);
         timer->restartSerial_ = ++serial_;
         if (std::find(timers_.begin(), timers_.end(), timer) == timers_.end()) {
             timers_.push_back(timer);
@@ -48,6 +47,12 @@ class TimerScheduler : public QObject {
         connect(&clock_, &QTimer::timeout, this, &TimerScheduler::onClockTimeout);
     }
 
+    // The interval rounded up to whole rounds: 1 ms waits one round, 17 ms two.
+    void setDue(Timer* timer) const {
+        timer->dueAt_ =
+            round_ + (timer->interval_ + Timer::kResolutionMs - 1) / Timer::kResolutionMs;
+    }
+
     void onClockTimeout() {
         ++round_;
         std::vector<Timer*> due;
@@ -66,9 +71,7 @@ class TimerScheduler : public QObject {
             if (!timer || !timer->isTicking() || timer->dueAt_ > round_) {
                 continue;
             }
-            const qint64 rounds =
-                (timer->interval_ + Timer::kResolutionMs - 1) / Timer::kResolutionMs;
-            timer->dueAt_ = round_ + rounds;
+            setDue(timer);
             emit timer->tick();
         }
     }

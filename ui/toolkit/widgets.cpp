@@ -1,6 +1,7 @@
 // Creation of the windows' widgets at their twip positions, with their names, captions and fonts.
 #include "ui/toolkit/widgets.h"
 
+#include <qdrawutil.h>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
+#include <algorithm>
 
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/input_box.h"
@@ -62,7 +64,8 @@ class WrappingLabel : public QLabel {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QRect area = contentsRect();
-        const QStringList lines = wrapCaption(text(), font(), area.width());
+        const QStringList lines =
+            wordWrap() ? wrapCaption(text(), font(), area.width()) : QStringList{text()};
         const int lineHeight = QFontMetrics(font()).lineSpacing();
         const int textHeight = lineHeight * int(lines.size());
         int y = area.top();
@@ -82,11 +85,44 @@ class WrappingLabel : public QLabel {
     }
 };
 
+// Pixels from the frame's left edge to its caption.
+constexpr int kFrameCaptionLeft = 6;
+
+// A frame whose caption sits on its top line, as in the classic toolkit: the caption takes only
+// the top line height of its font, so children placed just below the top edge leave it readable.
+// Qt's own group box puts the caption above the line and the line lower down, under the children.
+class Frame : public QGroupBox {
+  public:
+    Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        // An etched line through the middle of the caption (the style's group box frame would
+        // move itself below the caption).
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
+        const QRect caption(
+            kFrameCaptionLeft, 0,
+            std::min(metrics.horizontalAdvance(title()), width() - 2 * kFrameCaptionLeft),
+            metrics.height());
+        painter.fillRect(caption, palette().brush(QPalette::Window));
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title());
+    }
+};
+
 template <typename W>
-W* place(W* widget, const char* name, TwipRect rect, const QFont& font) {
+W* place(W* widget, const char* name, TwipRect rect) {
     widget->setObjectName(QString::fromUtf8(name));
     widget->setGeometry(twipsRect(rect.left, rect.top, rect.width, rect.height));
-    widget->setFont(font);
+    return widget;
+}
+
+template <typename W>
+W* place(W* widget, const char* name, TwipRect rect, const QFont& font) {
+    place(widget, name, rect)->setFont(font);
     return widget;
 }
 
@@ -130,7 +166,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, Twi
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                      const QFont& font) {
-    return place(new QGroupBox(caption, parent), name, rect, font);
+    return place<QGroupBox>(new Frame(caption, parent), name, rect, font);
 }
 
 InputBox* makeInputBox(QWidget* parent, const char* name, TwipRect rect, const QFont& font) {
@@ -138,17 +174,12 @@ InputBox* makeInputBox(QWidget* parent, const char* name, TwipRect rect, const Q
 }
 
 DrawingArea* makeDrawingArea(QWidget* parent, const char* name, TwipRect rect) {
-    auto* area = new DrawingArea(parent);
-    area->setObjectName(QString::fromUtf8(name));
-    area->setGeometry(twipsRect(rect.left, rect.top, rect.width, rect.height));
-    return area;
+    return place(new DrawingArea(parent), name, rect);
 }
 
 QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect rect, int minimum,
                                     int maximum, int value) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromUtf8(name));
-    bar->setGeometry(twipsRect(rect.left, rect.top, rect.width, rect.height));
+    auto* bar = place(new QScrollBar(Qt::Horizontal, parent), name, rect);
     bar->setRange(minimum, maximum);
     bar->setValue(value);
     bar->setSingleStep(1);

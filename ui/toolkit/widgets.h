@@ -33,8 +33,11 @@ QStringList wrapCaption(const QString& caption, const QFont& font, int widthPixe
 // per line.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                         const QFont& font);
+// Labels wrap their caption the same way; setWordWrap(false) keeps it on one line, cut at the
+// right edge.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                   const QFont& font);
+// A frame's caption sits on its top line and takes only the top line height of its font.
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                      const QFont& font);
 InputBox* makeInputBox(QWidget* parent, const char* name, TwipRect rect, const QFont& font);
