@@ -125,17 +125,7 @@ void AnimationWindow::onCommand1Clicked() {
         const double theta1 = kind == MechanismKind::RockerCrank ? t.theta1(i) : i * kDegree;
         storePosition(i, theta1, t.theta3(i));
     }
-    switch (kind) {
-        case MechanismKind::FullTurn:
-            dongtai1();
-            break;
-        case MechanismKind::DoubleRocker:
-            demonstrate1();
-            break;
-        case MechanismKind::RockerCrank:
-            rocrankdemo1();
-            break;
-    }
+    runProcedure(kind, true);
     showScreen();
 }
 
@@ -150,11 +140,12 @@ void AnimationWindow::onCommand2Clicked() {
 
 void AnimationWindow::onCommand3Clicked() {
     // Without a current position of the linkage as it now is, the first tick could only stop.
-    if (!positionCurrent(currentKind())) {
+    // While the cycle runs, restarting Timer1 right after an erase step would let it erase again
+    // before the draw step that is due.
+    if (!positionCurrent(currentKind()) || timer1_->isTicking() || timer2_->isTicking()) {
         return;
     }
-    timer1_->setEnabled(true);
-    timer1_->setInterval(3);
+    restartTimer(timer1_, 3);
 }
 
 void AnimationWindow::onCommand4Clicked() {
@@ -222,42 +213,32 @@ void AnimationWindow::onText1FocusReset() {
 
 void AnimationWindow::onTimer1Tick() {
     const MechanismKind kind = currentKind();
-    if (!positionCurrent(kind)) {
-        stopTimers();
-        return;
+    if (stopUnlessCurrent(kind)) {
+        runProcedure(kind, false);
+        holdScreen();
     }
-    switch (kind) {
-        case MechanismKind::FullTurn:
-            dongtai2();
-            break;
-        case MechanismKind::DoubleRocker:
-            demonstrate2();
-            break;
-        case MechanismKind::RockerCrank:
-            rocrankdemo2();
-            break;
-    }
-    holdScreen();
 }
 
 void AnimationWindow::onTimer2Tick() {
     const MechanismKind kind = currentKind();
-    if (!positionCurrent(kind)) {
-        stopTimers();
-        return;
+    if (stopUnlessCurrent(kind)) {
+        runProcedure(kind, true);
+        showScreen();
     }
+}
+
+void AnimationWindow::runProcedure(MechanismKind kind, bool draw) {
     switch (kind) {
         case MechanismKind::FullTurn:
-            dongtai1();
+            draw ? dongtai1() : dongtai2();
             break;
         case MechanismKind::DoubleRocker:
-            demonstrate1();
+            draw ? demonstrate1() : demonstrate2();
             break;
         case MechanismKind::RockerCrank:
-            rocrankdemo1();
+            draw ? rocrankdemo1() : rocrankdemo2();
             break;
     }
-    showScreen();
 }
 
 // ---- Checks ---------------------------------------------------------------------------------
@@ -278,6 +259,14 @@ bool AnimationWindow::tablesCoverKind(MechanismKind kind) {
 bool AnimationWindow::positionCurrent(MechanismKind kind) const {
     return hasPosition_ && kind == builtKind_ &&
            kindRange(kind, state_.tables) == positions_.range() && positions_.contains(frameIndex_);
+}
+
+bool AnimationWindow::stopUnlessCurrent(MechanismKind kind) {
+    if (positionCurrent(kind)) {
+        return true;
+    }
+    stopTimers();
+    return false;
 }
 
 double AnimationWindow::readCoefficient() const {
@@ -317,8 +306,7 @@ void AnimationWindow::drawFigure(bool withAxes) {
     figure_.pivotCircles(L4, kDrawingColour);
     figure_.movingParts(positions_.at(frameIndex_), L4, kDrawingColour);
     emit stepTaken(Step::Draw, frameIndex_);
-    timer1_->setEnabled(true);
-    timer1_->setInterval(1);
+    restartTimer(timer1_, 1);
 }
 
 void AnimationWindow::dongtai1() {
@@ -347,8 +335,7 @@ void AnimationWindow::dongtai2() {
     if (frameIndex_ >= 360) {
         frameIndex_ = 0;
     }
-    timer2_->setEnabled(true);
-    timer2_->setInterval(1);
+    restartTimer(timer2_, 1);
 }
 
 void AnimationWindow::demonstrate2() {
@@ -364,8 +351,7 @@ void AnimationWindow::demonstrate2() {
         frameIndex_ = static_cast<int>(t.startAngle);
         frameStep_ = -frameStep_;
     }
-    timer2_->setEnabled(true);
-    timer2_->setInterval(1);
+    restartTimer(timer2_, 1);
 }
 
 void AnimationWindow::rocrankdemo2() {
@@ -376,8 +362,7 @@ void AnimationWindow::rocrankdemo2() {
     if (frameIndex_ > 2 * t.endAngle - t.startAngle) {
         frameIndex_ = static_cast<int>(t.startAngle);
     }
-    timer2_->setEnabled(true);
-    timer2_->setInterval(1);
+    restartTimer(timer2_, 1);
 }
 
 void AnimationWindow::redrawOnStop() {
@@ -387,6 +372,11 @@ void AnimationWindow::redrawOnStop() {
 }
 
 // ---- Timers and screen ----------------------------------------------------------------------
+
+void AnimationWindow::restartTimer(Timer* timer, int milliseconds) {
+    timer->setEnabled(true);
+    timer->setInterval(milliseconds);
+}
 
 void AnimationWindow::stopTimers() {
     timer2_->setEnabled(false);

@@ -83,6 +83,8 @@ class AnimationWindow : public QWidget {
     // frameIndex addresses one of their entries.
     bool positionCurrent(MechanismKind kind) const;
     MechanismKind currentKind() const;
+    // Stops both timers unless positionCurrent(kind): a tick then has nothing it may step on.
+    bool stopUnlessCurrent(MechanismKind kind);
 
     void setDrawingScale();
     void storePosition(int i, double theta1, double theta3);
@@ -93,10 +95,13 @@ class AnimationWindow : public QWidget {
     void dongtai2();
     void demonstrate2();
     void rocrankdemo2();
+    // The kind's draw procedure, or its erase procedure.
+    void runProcedure(MechanismKind kind, bool draw);
     void drawFigure(bool withAxes);
     void eraseFigure(bool withPivots);
     void redrawOnStop();
 
+    static void restartTimer(Timer* timer, int milliseconds);
     void stopTimers();
     // The picture shows its image again after a draw step; an erase step alone is never shown.
     void holdScreen();
