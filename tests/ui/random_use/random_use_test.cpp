@@ -1,0 +1,239 @@
+// Seeded random use of the four windows through the widgets a user touches, checked after each
+// step.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <random>
+
+#include "ui/animation/animation_window.h"
+#include "ui/application.h"
+#include "ui/diagrams/diagrams_window.h"
+#include "ui/main/main_window.h"
+#include "ui/table/table_window.h"
+#include "ui/toolkit/timer.h"
+
+using fourbar::ui::Application;
+
+namespace {
+
+// Texts typed into the boxes: the presets' numbers, zero, negatives, huge and garbage texts and
+// the data table boxes' extremes. Random lengths are drawn besides these.
+const char* const kTexts[] = {" 150", " 220", " 250",  " 300",   " 100",   "-1",    "1",
+                              "0",    "-150", "1e308", "-1e308", "1e999",  "abc",   "12.5mm",
+                              "--5",  "",     "  .e3", "1e-300", "-1e300", "1e300", "0.0001",
+                              "2.5",  "-10",  "90",    "360",    "-45",    "5"};
+const char* const kForms[] = {"Form1", "Form2", "Form3", "Form4"};
+
+// Each action is one line of text, printed before it runs, so that a failing seed's output is
+// a script the replay test can run again: "<window> click|menu|type|scroll|tick|close [name
+// [arg]]".
+class RandomUse {
+  public:
+    RandomUse() {
+        // A message box is dismissed inside the nested event loop of its exec().
+        dismisser_.setInterval(0);
+        QObject::connect(&dismisser_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                print("  message: " + box->text());
+                box->done(QMessageBox::Ok);
+            }
+        });
+        dismisser_.start();
+        QCoreApplication::processEvents();
+    }
+
+    QWidget* window(const QString& name) {
+        QWidget* const all[] = {&app_.mainWindow(), app_.diagramsWindow(), app_.animationWindow(),
+                                app_.tableWindow()};
+        for (QWidget* w : all) {
+            if (w != nullptr && w->objectName() == name) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
+
+    // The one visible window (checked after every action).
+    QWidget* visibleWindow() {
+        for (const char* name : kForms) {
+            QWidget* w = window(QString::fromLatin1(name));
+            if (w != nullptr && w->isVisible()) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
+
+    // Draws an action of the visible window; weights are repeats in the pool.
+    QString draw(std::mt19937& rng) {
+        auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+        QWidget* w = visibleWindow();
+        const QString form = w->objectName() + ' ';
+        QStringList pool;
+        for (QPushButton* button : w->findChildren<QPushButton*>()) {
+            pool << form + "click " + button->objectName()
+                 << form + "click " + button->objectName();
+        }
+        for (QAction* action : w->findChildren<QAction*>(QRegularExpression("^[a-z]"))) {
+            pool << form + "menu " + action->objectName();
+        }
+        for (QLineEdit* box : w->findChildren<QLineEdit*>(QRegularExpression("^Text[1-7]$"))) {
+            pool << form + "type " + box->objectName();
+        }
+        if (auto* bar = w->findChild<QScrollBar*>("HScroll1")) {
+            const int value = bar->minimum() + pick(bar->maximum() - bar->minimum() + 1);
+            pool << form + "scroll HScroll1 " + QString::number(value);
+        }
+        if (app_.animationWindow() != nullptr) {
+            pool << "Form2 tick Timer1"
+                 << "Form2 tick Timer2";
+        }
+        if (form != "Form1 ") {
+            pool << form + "close";
+        }
+        QString action = pool[pick(int(pool.size()))];
+        if (action.contains(" type ")) {
+            QString typed = QString::fromLatin1(kTexts[pick(int(std::size(kTexts)))]);
+            if (pick(3) == 0) {  // a random length in mm, sometimes with a fraction
+                typed = QString::number(pick(600) + 1) + (pick(2) ? "" : ".5");
+            }
+            action += " \"" + typed + '"';
+        }
+        return action;
+    }
+
+    void perform(const QString& action) {
+        print(action);
+        const QStringList words = action.split(' ');
+        QWidget* w = window(words[0]);
+        QVERIFY2(w != nullptr, "the action's window does not exist");
+        const QString& verb = words[1];
+        if (verb == "click") {
+            QTest::mouseClick(w->findChild<QPushButton*>(words[2]), Qt::LeftButton);
+        } else if (verb == "menu") {
+            w->findChild<QAction*>(words[2])->trigger();
+        } else if (verb == "type") {
+            auto* box = w->findChild<QLineEdit*>(words[2]);
+            QTest::mouseClick(box, Qt::LeftButton);  // the focus empties an input box
+            const QString quoted = action.section(' ', 3, -1);
+            QTest::keyClicks(box, quoted.mid(1, quoted.size() - 2));
+        } else if (verb == "scroll") {
+            w->findChild<QScrollBar*>(words[2])->setValue(words[3].toInt());
+        } else if (verb == "tick") {
+            auto* animation = qobject_cast<fourbar::ui::AnimationWindow*>(w);
+            words[2] == "Timer1" ? animation->onTimer1Tick() : animation->onTimer2Tick();
+        } else if (verb == "close") {
+            w->close();
+        }
+        QCoreApplication::processEvents();
+        // How far the actions got, for the summary: analyses with results, running animations.
+        auto* text9 = app_.mainWindow().findChild<QLineEdit*>("Text9");
+        analyses_ +=
+            action.contains(QRegularExpression("Command7|opration")) && !text9->text().isEmpty();
+        auto* animation = app_.animationWindow();
+        animations_ += action == "Form2 click Command1" && animation->timer1()->isTicking();
+    }
+
+    QString summary() const {
+        return QString("%1 analyses with results, %2 animations started")
+            .arg(analyses_)
+            .arg(animations_);
+    }
+
+    // Empty when the windows are sound after an action; otherwise what is wrong.
+    QString fault() {
+        int visible = 0;
+        for (const char* name : kForms) {
+            QWidget* w = window(QString::fromLatin1(name));
+            visible += w != nullptr && w->isVisible() ? 1 : 0;
+        }
+        if (visible != 1) {
+            return QString("%1 windows visible").arg(visible);
+        }
+        // A number text: an optional sign or blank, digits with one point, an optional exponent.
+        static const QRegularExpression number(R"(^-?\s?[0-9]*\.?[0-9]*(E[+-][0-9]+)?$)");
+        static const QRegularExpression notFinite("nan|inf",
+                                                  QRegularExpression::CaseInsensitiveOption);
+        for (int i = 8; i <= 14; ++i) {
+            const QString text =
+                app_.mainWindow().findChild<QLineEdit*>(QString("Text%1").arg(i))->text();
+            const bool garbled =
+                i > 8 && !text.isEmpty() &&
+                (!number.match(text).hasMatch() || !text.contains(QRegularExpression("[0-9]")));
+            if (text.contains(notFinite) || garbled) {
+                return QString("Text%1 shows \"%2\"").arg(i).arg(text);
+            }
+        }
+        return {};
+    }
+
+    static void print(const QString& line) {
+        // Unbuffered to the end: the lines before an abort must reach the test's output.
+        std::fputs(qPrintable(line + '\n'), stdout);
+        std::fflush(stdout);
+    }
+
+  private:
+    Application app_;
+    QTimer dismisser_{&app_};
+    int analyses_ = 0;
+    int animations_ = 0;
+};
+
+int actionCount() {
+    const int n = qEnvironmentVariableIntValue("FOURBAR_RANDOM_ACTIONS");
+    return n > 0 ? n : 300;
+}
+
+}  // namespace
+
+class RandomUseTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void randomUse_data() {
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed : {1u, 7u, 42u, 2024u, 31337u, 900001u}) {
+            QTest::addRow("seed %u", seed) << seed;
+        }
+    }
+    void randomUse() {
+        QFETCH(unsigned, seed);
+        std::mt19937 rng(seed);
+        RandomUse use;
+        RandomUse::print(QString("seed %1").arg(seed));
+        const int count = actionCount();
+        for (int i = 0; i < count; ++i) {
+            use.perform(use.draw(rng));
+            const QString fault = use.fault();
+            QVERIFY2(fault.isEmpty(), qPrintable(QString("action %1: %2").arg(i).arg(fault)));
+        }
+        RandomUse::print(use.summary());
+    }
+
+    // Action sequences that once went wrong, run again as they were printed.
+    void replay_data() {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addRow("crank-rocker run") << QStringList{
+            "Form1 menu crankrocker", "Form1 click Command1", "Form1 click Command7"};
+    }
+    void replay() {
+        QFETCH(QStringList, actions);
+        RandomUse use;
+        for (const QString& action : actions) {
+            use.perform(action);
+            const QString fault = use.fault();
+            QVERIFY2(fault.isEmpty(), qPrintable(action + ": " + fault));
+        }
+    }
+};
+
+QTEST_MAIN(RandomUseTest)
+#include "random_use_test.moc"
