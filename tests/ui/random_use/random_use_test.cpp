@@ -203,6 +203,10 @@ class RandomUseTest : public QObject {
         for (unsigned seed : {1u, 7u, 42u, 2024u, 31337u, 900001u}) {
             QTest::addRow("seed %u", seed) << seed;
         }
+        // A longer shake-out adds seeds 1001, 1002, ... to the fixed list.
+        for (int i = 1; i <= qEnvironmentVariableIntValue("FOURBAR_RANDOM_EXTRA_SEEDS"); ++i) {
+            QTest::addRow("seed %u", 1000u + unsigned(i)) << 1000u + unsigned(i);
+        }
     }
     void randomUse() {
         QFETCH(unsigned, seed);

@@ -1,0 +1,87 @@
+// Golden texts of the box number forms and the "###.##" listing pattern, and the lenient reading.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
+
+#include "core/lenient_number.h"
+#include "core/number_text.h"
+
+namespace fourbar {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// One value in the three forms: number text, plain number text and the "###.##" pattern.
+struct TextCase {
+    double value;
+    const char *number, *plain, *pattern;
+};
+
+class Texts : public testing::TestWithParam<TextCase> {};
+
+TEST_P(Texts, Golden) {
+    const TextCase& c = GetParam();
+    EXPECT_EQ(numberText(c.value), c.number);
+    EXPECT_EQ(plainNumberText(c.value), c.plain);
+    EXPECT_EQ(patternText(c.value), c.pattern);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, Texts,
+    testing::Values(TextCase{360, " 360", "360", "360."}, TextCase{-0.0, " 0", "0", "."},
+                    TextCase{-0.5, "-.5", "-0.5", "-.5"}, TextCase{-0.001, "-.001", "-0.001", "."},
+                    // The binary double lies just below 12.345; its 15-digit form rounds up.
+                    TextCase{12.345, " 12.345", "12.345", "12.35"},
+                    TextCase{9.995, " 9.995", "9.995", "10."},
+                    TextCase{-3.14159, "-3.14159", "-3.14159", "-3.14"},
+                    TextCase{1e-4, " .0001", "0.0001", "."},
+                    TextCase{1.0 / 3, " .333333333333333", "0.333333333333333", ".33"},
+                    TextCase{1e-5, " 1E-05", "1E-05", "."},
+                    TextCase{1e-300, " 1E-300", "1E-300", "."},
+                    // Rounding to 15 digits carries into the exponent.
+                    TextCase{999999999999999.5, " 1E+15", "1E+15", "1000000000000000."},
+                    TextCase{-1.25e20, "-1.25E+20", "-1.25E+20", "-125000000000000000000."},
+                    TextCase{kNaN, "", "", ""}, TextCase{-kInf, "", "", ""}));
+
+TEST(Texts, SingleAndCrankAngle) {
+    EXPECT_EQ(singleNumberText(187.7075f), " 187.7075");
+    EXPECT_EQ(singleNumberText(-3.4028235e38f), "-3.402823E+38");
+    EXPECT_EQ(singleNumberText(std::numeric_limits<float>::quiet_NaN()), "");
+    EXPECT_EQ(plainCrankAngle(-40) + plainCrankAngle(2.5), "-40  2.5 ");
+}
+
+// The last two are a full-width 1 and "3毫米".
+TEST(Read, Golden) {
+    const std::pair<const char*, double> cases[] = {
+        {" \t-1", -1},  {"12.5mm", 12.5}, {"abc", 0},          {"", 0},
+        {"--5", 0},     {".", 0},         {"+.5", 0.5},        {"5.", 5},
+        {"1.2.3", 1.2}, {"2.5E+2x", 250}, {"1e+", 1},          {"1e2.5", 100},
+        {"1e-999", 0},  {"-1e999", 0},    {"1.8e308", 0},      {"inf", 0},
+        {"nan", 0},     {"0x10", 0},      {"\xEF\xBC\x91", 0}, {"3\xE6\xAF\xAB\xE7\xB1\xB3", 3}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(readNumber(text), value) << '"' << text << '"';
+    }
+}
+
+// Texts far longer than any buffer neither crash nor hang, and still round correctly.
+TEST(Read, HugeTexts) {
+    const std::string nines(1000000, '9');
+    const std::string zeros(1000000, '0');
+    EXPECT_EQ(readNumber(nines), 0);
+    EXPECT_EQ(readNumber("1e" + nines), 0);
+    EXPECT_EQ(readNumber("0." + std::string(1000000, '3')), 1.0 / 3);
+    EXPECT_EQ(readNumber("0." + zeros + "15e1000001"), 1.5);
+    // Above the halfway point between two doubles only in the last of a million digits.
+    EXPECT_EQ(readNumber("9007199254740993." + zeros + "1"), 9007199254740994.0);
+    EXPECT_EQ(readNumber(std::string_view("12\0"
+                                          "34",
+                                          5)),
+              12);
+}
+
+}  // namespace
+}  // namespace fourbar

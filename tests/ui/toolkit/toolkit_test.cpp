@@ -1,0 +1,319 @@
+// Tests of the toolkit layer: twips, fonts, captions, the drawing area, the input box's focus
+// emptying and the 16 ms timers.
+#include <QtTest>
+#include <QtWidgets>
+#include <climits>
+
+#include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/input_box.h"
+#include "ui/toolkit/timer.h"
+#include "ui/toolkit/twips.h"
+#include "ui/toolkit/widgets.h"
+
+using namespace fourbar::ui;
+
+namespace {
+
+// Bounding box of the pixels clearly darker than the pixel at (margin, margin), `margin` pixels in
+// from the image's edges (a border).
+QRect inkBox(const QImage& image, int margin = 0) {
+    const int background = qGray(image.pixel(margin, margin));
+    QRect box;
+    for (int y = margin; y < image.height() - margin; ++y) {
+        for (int x = margin; x < image.width() - margin; ++x) {
+            box |= qGray(image.pixel(x, y)) + 60 < background ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    return box;
+}
+
+bool uniform(const QImage& image, const QColor& color) {
+    QImage expected(image.size(), image.format());
+    expected.fill(color);
+    return image == expected;
+}
+
+bool schedulerIdle() {
+    const QList<QTimer*> timers = QCoreApplication::instance()->findChildren<QTimer*>();
+    return std::none_of(timers.begin(), timers.end(), [](QTimer* t) { return t->isActive(); });
+}
+
+}  // namespace
+
+class ToolkitTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void twipsAndWindows() {
+        QCOMPARE(twipsRect(7, 8, 7365, -120), QRect(0, 1, 491, -8));
+        QWidget window;
+        setupWindow(&window, "Form3", "运动线图", 6645, 4845);
+        QCOMPARE(window.minimumSize(), QSize(443, 323));
+        QCOMPARE(window.maximumSize(), QSize(443, 323));
+    }
+
+    // The installed faces and pixel sizes; Chinese text in a Latin face falls back to a CJK face
+    // instead of boxes (glyph index 0).
+    void fonts() {
+        const std::tuple<DesignFont, double, QString, int> rows[] = {
+            {DesignFont::TimesNewRoman, 9.75, "Liberation Serif", 13},
+            {DesignFont::MsSansSerif, 8.25, "Liberation Sans", 11},
+            {DesignFont::SongTi, 9, "Noto Serif CJK SC", 12}};
+        for (const auto& [face, points, family, pixelSize] : rows) {
+            const QFont font = designFont(face, points);
+            QCOMPARE(QFontInfo(font).family(), family);
+            QCOMPARE(QFontInfo(font).pixelSize(), pixelSize);
+            QTextLayout layout(QStringLiteral("请输入已知条件 L1(mm):"), font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns()) {
+                QVERIFY(!run.glyphIndexes().contains(0));
+            }
+        }
+    }
+
+    // The ink of a caption in pixels: tall narrow buttons and labels stack it one character per
+    // line with every character inside; a label without word wrap keeps one line; a frame's
+    // caption sits on its top line, above a child placed 12 px down.
+    void captionInk_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("twips");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QList<int>>("limits");  // top, width at most; height at least; bottom
+        QTest::newRow("button") << "角加速度" << QSize(375, 795) << 8.25 << QList{53, 12, 38, 49};
+        QTest::newRow("label") << "机构简图" << QSize(255, 1035) << 9.75 << QList{69, 14, 45, 65};
+        QTest::newRow("one-line label")
+            << "n(r/min):" << QSize(675, 375) << 9.75 << QList{25, 45, 8, 15};
+        QTest::newRow("frame") << "动态演示" << QSize(855, 915) << 8.25 << QList{2, 57, 8, 11};
+    }
+    void captionInk() {
+        QFETCH(QString, caption);
+        QFETCH(QSize, twips);
+        QFETCH(double, points);
+        QFETCH(QList<int>, limits);
+        QWidget window;
+        const QFont font = designFont(DesignFont::TimesNewRoman, points);
+        const TwipRect rect{0, 0, twips.width(), twips.height()};
+        const QString kind = QTest::currentDataTag();
+        QWidget* widget = nullptr;
+        if (kind == "button") {
+            widget = makeButton(&window, "Command3", caption, rect, font);
+        } else if (kind == "frame") {
+            widget = makeFrame(&window, "Frame3", caption, rect, font);
+        } else {
+            QLabel* label = makeLabel(&window, "Label12", caption, rect, font);
+            label->setWordWrap(kind == "label");
+            widget = label;
+        }
+        const QRect ink = inkBox(widget->grab().toImage(), kind.contains("label") ? 0 : 3);
+        const QList<int> seen{ink.top(), ink.width(), ink.height(), ink.bottom()};
+        QVERIFY2(seen[0] <= limits[0] && seen[1] <= limits[1] && seen[2] >= limits[2] &&
+                     seen[3] <= limits[3],
+                 qPrintable(QDebug::toString(seen)));
+    }
+
+    // A point drawn as a zero-length line lands on one pixel; until setScale the area measures
+    // itself in twips; a circle's radius is in x units. Scale: left, top as x, y; right, bottom
+    // as x2, y2.
+    void mapping_data() {
+        QTest::addColumn<QRectF>("scale");
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<QRect>("ink");
+        QTest::newRow("twips") << QRectF() << QPointF(150, 300) << 0.0 << QRect(10, 20, 1, 1);
+        QTest::newRow("y up, centred") << QRectF(QPointF(-50, 40), QPointF(50, -40))
+                                       << QPointF(25, 20) << 0.0 << QRect(75, 20, 1, 1);
+        QTest::newRow("x reversed, mm") << QRectF(QPointF(597.6, 0), QPointF(-298.8, 80))
+                                        << QPointF(0, 20) << 0.0 << QRect(67, 20, 1, 1);
+        QTest::newRow("circle") << QRectF(QPointF(0, 10), QPointF(10, -40)) << QPointF(5, -15)
+                                << 3.0 << QRect(20, 20, 61, 61);
+    }
+    void mapping() {
+        QFETCH(QRectF, scale);
+        QFETCH(QPointF, point);
+        QFETCH(double, radius);
+        QFETCH(QRect, ink);
+        DrawingArea area;
+        area.resize(100, 80);
+        if (!scale.isNull()) {
+            area.setScale(scale.left(), scale.top(), scale.right(), scale.bottom());
+        }
+        radius > 0 ? area.circle(point.x(), point.y(), radius, Qt::red)
+                   : area.line(point.x(), point.y(), point.x(), point.y(), Qt::red);
+        QCOMPARE(inkBox(area.image()), ink);
+    }
+
+    // Drawing a figure again in the background colour must leave no fringe.
+    void redrawInBlackErases() {
+        for (int width : {1, 3}) {
+            DrawingArea area;
+            area.resize(200, 150);
+            area.setBackColor(Qt::black);
+            area.setScale(-100, 75, 100, -75);
+            area.setDrawWidth(width);
+            for (const QColor& color : {QColor(Qt::yellow), QColor(Qt::black)}) {
+                for (int k = 0; k < 36; ++k) {
+                    const double a = k * 3.141593 / 18 + 0.1;
+                    area.line(0.3, -0.7, 70 * std::cos(a) + 0.25, 60 * std::sin(a) - 0.4, color);
+                }
+                area.circle(10.4, 5.3, 33.3, color);
+                area.line(-1000, -3, 1000, 2.5, color);
+                QCOMPARE(uniform(area.image(), Qt::black), color == Qt::black);
+            }
+        }
+    }
+
+    void drawingPersistsUntilCleared() {
+        QWidget window;
+        auto* area = new DrawingArea(&window);
+        area->setGeometry(0, 0, 60, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        area->setScale(0, 0, 60, 50);
+        area->line(5, 5, 50, 40, Qt::red);
+        area->printAt(1, QStringLiteral("x"));
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(area->grab().toImage().convertToFormat(QImage::Format_RGB32), area->image());
+        area->resize(20, 20);  // hides part of the drawing; growing back shows it again
+        area->resize(80, 60);
+        QCOMPARE(area->image().pixel(50, 40), qRgb(255, 0, 0));
+        QCOMPARE(area->image().pixel(79, 59), qRgb(255, 255, 255));
+        area->setBackColor(QColor(0, 128, 0));
+        QVERIFY(uniform(area->image(), QColor(0, 128, 0)));
+        QCOMPARE(area->printedText(), QString());
+    }
+
+    // Columns pad the text; a field left of the print position wraps. In pixels, column n starts
+    // n - 1 column widths in (the font's average or the cell's own), and in a cell a Chinese
+    // character takes two columns.
+    void printColumns_data() {
+        QTest::addColumn<QSize>("cell");
+        QTest::addColumn<QList<int>>("columns");  // -1 ends the line
+        QTest::addColumn<QString>("text");
+        QTest::newRow("pad") << QSize() << QList{11, 20, -1, -1, 0}
+                             << "          a        b\n\ne\n";
+        QTest::newRow("wrap") << QSize() << QList{11, 5} << "          a\n    b\n";
+        QTest::newRow("far right")
+            << QSize() << QList{11, INT_MAX} << "          a" + QString(4084, ' ') + "b\n";
+        QTest::newRow("cell after") << QSize(5, 11) << QList{11, 15} << "          四杆  b\n";
+        QTest::newRow("cell wrap")
+            << QSize(5, 11) << QList{11, 14} << "          四杆\n             b\n";
+    }
+    void printColumns() {
+        QFETCH(QSize, cell);
+        QFETCH(QList<int>, columns);
+        QFETCH(QString, text);
+        DrawingArea area;
+        area.resize(300, 100);
+        const QFont font = designFont(DesignFont::SongTi, 8);
+        area.setTextFont(font, cell);
+        QRect first;  // the ink of the first field
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            const QString field = cell.isValid() && i == 0 ? "四杆" : QString(QChar('a' + i));
+            columns[i] < 0 ? area.endLine() : area.printAt(columns[i], field);
+            first = i == 0 ? inkBox(area.image()) : first;
+        }
+        QCOMPARE(area.printedText(), text);
+        const QFontMetrics metrics(font);
+        const int left = 10 * (cell.isValid() ? cell.width() : metrics.averageCharWidth());
+        const int height = cell.isValid() ? cell.height() : metrics.lineSpacing();
+        const int lines = int(text.count('\n'));
+        const int bottom = inkBox(area.image()).bottom();
+        QVERIFY2(first.left() >= left && first.left() <= left + 6,
+                 qPrintable(QString::number(first.left())));
+        QVERIFY2(bottom >= (lines - 1) * height && bottom < lines * height + 3,
+                 qPrintable(QString::number(bottom)));
+    }
+
+    // Ctrl+C and the context menu's "复制" copy the printed text.
+    void copy() {
+        QWidget window;
+        auto* area = new DrawingArea(&window);
+        area->setGeometry(0, 0, 200, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        area->printAt(1, QStringLiteral("四杆机构运动分析"));
+        area->printAt(20, QStringLiteral("12.5"));
+        for (bool byMenu : {false, true}) {
+            QApplication::clipboard()->clear();
+            if (byMenu) {
+                QTimer::singleShot(0, this, [] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    QVERIFY(menu && menu->actions().value(0)->text() == "复制");
+                    menu->actions().value(0)->trigger();
+                    menu->close();
+                });
+                QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                        area->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(area, &event);
+            } else {
+                QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+            }
+            QVERIFY(area->printedText().startsWith(QStringLiteral("四杆机构运动分析")));
+            QCOMPARE(QApplication::clipboard()->text(), area->printedText());
+        }
+    }
+
+    // Focus by mouse, Tab and Backtab empties the box; coming back to its window or from a menu
+    // keeps the text (the box had the window's first focus before).
+    void inputBoxFocus_data() {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("empties");
+        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << true;
+        QTest::newRow("tab") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("backtab") << int(Qt::BacktabFocusReason) << true;
+        QTest::newRow("window re-activated") << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("menu closed") << int(Qt::PopupFocusReason) << false;
+    }
+    void inputBoxFocus() {
+        QFETCH(int, reason);
+        QFETCH(bool, empties);
+        QWidget window;
+        auto* box = makeInputBox(&window, "Text1", {0, 0, 675, 360}, defaultFont());
+        auto* button = new QPushButton(&window);
+        button->setGeometry(0, 30, 40, 20);
+        QSignalSpy resets(box, &InputBox::focusReset);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_COMPARE(resets.count(), 1);  // the first focus of the opening window
+        button->setFocus();
+        box->setText(QStringLiteral(" 150"));
+        box->setFocus(static_cast<Qt::FocusReason>(reason));
+        QCOMPARE(box->text().isEmpty(), empties);
+        QCOMPARE(resets.count(), empties ? 2 : 1);
+    }
+
+    // Two timers of 1 ms that restart each other from their ticks alternate strictly, one a 16 ms
+    // round each, as the animation's erase and draw steps; of two due together, the one restarted
+    // last ticks first. Disabled or of interval 0, they leave the scheduler idle.
+    void timerAlternation() {
+        QObject owner;
+        Timer* timers[2] = {new Timer(&owner), new Timer(&owner)};
+        QString sequence;
+        for (int i : {0, 1}) {
+            connect(timers[i], &Timer::tick, this, [&, i] {
+                sequence += QChar('1' + i);
+                timers[1 - i]->setEnabled(true);
+            });
+        }
+        QElapsedTimer clock;
+        clock.start();
+        timers[0]->setInterval(1);
+        timers[1]->setInterval(1);
+        QTRY_VERIFY_WITH_TIMEOUT(sequence.size() >= 30, 10000);
+        const double mean = double(clock.elapsed()) / double(sequence.size());
+        timers[0]->setInterval(0);
+        timers[1]->setEnabled(false);
+        QVERIFY(schedulerIdle());
+        QVERIFY(sequence.startsWith(QStringLiteral("2121212121")));
+        QVERIFY2(!sequence.contains("11") && !sequence.contains("22"), qPrintable(sequence));
+        QVERIFY2(mean >= 15 && mean <= 40, qPrintable(QString::number(mean)));
+    }
+};
+
+QTEST_MAIN(ToolkitTest)
+#include "toolkit_test.moc"
