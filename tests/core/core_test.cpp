@@ -73,7 +73,7 @@ TEST(Helpers, VectorAndTriangleAngles) {
     EXPECT_EQ(triangleAngle(3, 4, 5), 3.141593 / 2);
     EXPECT_EQ(triangleAngle(1, 1, 2 + 1e-13), 3.141593);  // a cosine within 1e-12 of -1 is -1
     EXPECT_NEAR(triangleAngle(-1, 1, 1), 3.141593 - std::atan(std::sqrt(3.0)), 1e-15);
-    EXPECT_NEAR(triangleAngle(1, 1, 2e-6), 2e-6, 1e-9);  // just below 1 is a real small angle
+    EXPECT_NEAR(triangleAngle(1, 1, 1e-6), 1e-6, 1e-9);  // just below 1 is a real small angle
     EXPECT_TRUE(std::isnan(triangleAngle(1, 1, 2.001)));
     EXPECT_TRUE(std::isnan(triangleAngle(0, 1, 1)) && std::isnan(triangleAngle(1, 0, 1)));
 }
