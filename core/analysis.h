@@ -28,7 +28,8 @@ enum class RunStatus {
 
 // Each run sets omega1 = n * kPi / 30, replaces the tables and raises the maxima row by row.
 RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables);
-// Rows first..last; first > last gives no rows.
+// Rows first..last; first > last gives no rows. Row indices are 16-bit: a wider range is a
+// caller's bug and stops the program.
 RunStatus analyseRange(LinkageState& state, ResultTables& tables, int first, int last);
 // Forward pass first..last with sign M, then the return pass last..2*last-first with sign -M.
 RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, int first, int last);

@@ -13,7 +13,7 @@ struct LinkageState {
     double L4 = 0;      // mm, frame (ground link)
     double n = 0;       // r/min, crank speed
     double omega1 = 0;  // rad/s, positive counterclockwise; rewritten by every analysis run
-    double M = 0;       // assembly type, normally +1 or -1: the sign of the root in the position solution
+    double M = 0;  // assembly type, normally +1 or -1: sign of the root in the position solution
     std::string mechanismName;  // one of the nine names below (UTF-8), or empty
     float shortestLink = 0;  // mm; single precision, because the shortest-link tests compare at it
 };

@@ -1,4 +1,4 @@
-// The execute command's decision: classification, choice of analysis and the main motion parameters.
+// The execute command's decision: classification, choice of analysis, main motion parameters.
 #pragma once
 
 #include <array>

@@ -32,7 +32,7 @@ struct TableRow {
 };
 
 class ResultTables {
-public:
+  public:
     // Replaces all rows by rows first..last, every entry 0. first > last leaves no rows.
     void resize(int first, int last);
     void clearRows();
@@ -54,17 +54,17 @@ public:
     TableRow row(int i) const;
     void setRow(int i, const TableRow& row);
 
-    // Running maxima of |theta3|, |omega3| and |alpha3| since the last reset; NaN entries never count.
+    // Running maxima of |theta3|, |omega3| and |alpha3| since the last reset; NaN never counts.
     float maxTheta3 = 0;   // rad, single precision
     double maxOmega3 = 0;  // rad/s
     float maxAlpha3 = 0;   // rad/s^2, single precision
     void resetMaxima();
 
-    // Crank-angle range of the last rocker-crank or double-rocker run, whole degrees held as doubles.
+    // Crank-angle range of the last rocker-crank or double-rocker run: whole degrees, as doubles.
     double startAngle = 0;
     double endAngle = 0;
 
-private:
+  private:
     std::size_t slot(int i) const;
 
     int first_ = 0;
