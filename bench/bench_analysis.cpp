@@ -15,12 +15,12 @@ struct Preset {
     double L1, L2, L3, L4;
 };
 
-// n = 100 r/min and M = -1 for all of them.
+// The preset menu's items in menu order; n = 100 r/min and M = -1 for all of them.
 constexpr Preset kPresets[] = {
-    {"crank-rocker", 150, 220, 250, 300},    {"rocker-crank", 250, 220, 150, 300},
-    {"double-crank", 220, 250, 300, 150},    {"double-rocker-1", 300, 150, 220, 250},
-    {"double-rocker-3", 220, 150, 300, 100}, {"double-rocker-2", 300, 150, 220, 100},
-    {"double-rocker-4", 150, 300, 100, 220},
+    {"crankrocker", 150, 220, 250, 300},   {"rockercrank", 250, 220, 150, 300},
+    {"doublecrank", 220, 250, 300, 150},   {"doublerocker1", 300, 150, 220, 250},
+    {"doublerocker2", 220, 150, 300, 100}, {"doublerocker3", 300, 150, 220, 100},
+    {"doublerocker4", 150, 300, 100, 220},
 };
 
 fourbar::LinkageState stateOf(const Preset& p) {
