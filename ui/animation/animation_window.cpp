@@ -182,6 +182,7 @@ void AnimationWindow::onCommand4Clicked() {
         figure_.groundSymbol(0);
         figure_.groundSymbol(L4);
         figure_.movingParts(positions_.at(i), L4, kDrawingColour);
+        emit stepTaken(Step::Figure, i);
     }
     showScreen();
 }

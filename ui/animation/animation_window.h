@@ -37,6 +37,7 @@ class AnimationWindow : public QWidget {
         Draw,    // a draw procedure drew the whole figure (Demonstrate's first draw included)
         Erase,   // an erase procedure erased the figure at this index, before advancing
         Redraw,  // Stop drew the moving parts again at this index
+        Figure,  // Range drew the figure at this index
     };
     Q_ENUM(Step)
 
