@@ -168,7 +168,7 @@ class MainWindowTest : public QObject {
                      QString(" %1 %2 %3").arg(linkage().L2).arg(linkage().L3).arg(linkage().L4),
                  " 150| 220||| 100|-1 220 0 0");
         QTest::keyClicks(box(3), "260");
-        QMap<QString, QWidget*> created;
+        QMap<QString, QPointer<QWidget>> created;  // nulled if a window is deleted
         for (const char* row :
              {"transfer Form3 Command4", "velocity Form3 Command4", "accelerlation Form3 Command4",
               "prin Form4 Command2", "low Form2 Command5", "middle Form2 Command5",
