@@ -242,11 +242,10 @@ class ToolkitTest : public QObject {
         QFETCH(bool, empties);
         QWidget window;
         auto* box = makeInputBox(&window, "Text1", {0, 0, 675, 360}, defaultFont());
-        auto* button = new QPushButton(&window);
         QSignalSpy resets(box, &InputBox::focusReset);
         window.show();
         QTRY_COMPARE(resets.count(), 1);  // the first focus of the opening window
-        button->setFocus();
+        box->clearFocus();
         box->setText(QStringLiteral(" 150"));
         box->setFocus(static_cast<Qt::FocusReason>(reason));
         QCOMPARE(box->text().isEmpty(), empties);
@@ -266,10 +265,11 @@ class ToolkitTest : public QObject {
                 timers[1 - i]->setEnabled(true);
             });
         }
+        const qint64 start = QDateTime::currentMSecsSinceEpoch();
         timers[0]->setInterval(1);
         timers[1]->setInterval(1);
         QTest::qWait(480);  // 30 rounds
-        const qsizetype ticks = sequence.size();
+        const qint64 rounds = (QDateTime::currentMSecsSinceEpoch() - start) / 16 + 1;
         timers[0]->setInterval(0);
         timers[1]->setEnabled(false);
         for (QTimer* t : QCoreApplication::instance()->findChildren<QTimer*>()) {
@@ -278,7 +278,8 @@ class ToolkitTest : public QObject {
         QVERIFY2(sequence.startsWith("2121212121") && !sequence.contains("11") &&
                      !sequence.contains("22"),
                  qPrintable(sequence));
-        QVERIFY2(ticks >= 12 && ticks <= 31, qPrintable(sequence));  // bounds for a busy machine
+        // Never faster than the rounds; at least 40 % of them on a busy machine.
+        QVERIFY2(sequence.size() >= 12 && sequence.size() <= rounds, qPrintable(sequence));
     }
 };
 
