@@ -99,17 +99,22 @@ class Frame : public QGroupBox {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QFontMetrics metrics(font());
+        // Chinese captions are drawn by a fallback font whose glyphs reach above the frame font's
+        // ascent: the baseline goes low enough that the tallest glyph still starts at the top.
+        const QRect ink = metrics.tightBoundingRect(title());
+        const int baseline = std::max(metrics.ascent(), -ink.top());
+        const int height = baseline + std::max(metrics.descent(), ink.bottom() + 1);
         // An etched line through the middle of the caption (the style's group box frame would
         // move itself below the caption).
-        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
+        qDrawShadeRect(&painter, rect().adjusted(0, height / 2, 0, 0), palette(), true);
         const QRect caption(
             kFrameCaptionLeft, 0,
-            std::min(metrics.horizontalAdvance(title()), width() - 2 * kFrameCaptionLeft),
-            metrics.height());
+            std::min(metrics.horizontalAdvance(title()), width() - 2 * kFrameCaptionLeft), height);
         painter.fillRect(caption, palette().brush(QPalette::Window));
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::WindowText));
-        painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title());
+        painter.setClipRect(caption);
+        painter.drawText(QPoint(kFrameCaptionLeft, baseline), title());
     }
 };
 
