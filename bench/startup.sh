@@ -19,15 +19,7 @@ fi
 runs="${1:-10}"
 
 if [ -z "${FOURBAR_STARTUP_PROBE:-}" ]; then
-    bash scripts/setup.sh
-    if [ -n "${BUILD_DIR:-}" ]; then
-        cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-        build="$BUILD_DIR"
-    else
-        cmake --preset default >/dev/null
-        build=build/default
-    fi
-    cmake --build "$build" -j "$(nproc)" --target fourbar-startup-probe >/dev/null
+    build="$(bash scripts/build-target.sh fourbar-startup-probe)"
     FOURBAR_STARTUP_PROBE="$(realpath "$build/bench/fourbar-startup-probe")"
 fi
 probe="$FOURBAR_STARTUP_PROBE"

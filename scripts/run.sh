@@ -3,7 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
-cmake --preset default
-cmake --build --preset default -j "$(nproc)" --target fourbar
-exec build/default/app/fourbar "$@"
+build="$(bash scripts/build-target.sh fourbar)"
+exec "$build/app/fourbar" "$@"

@@ -8,15 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/tour}"
 
-bash scripts/setup.sh
-if [ -n "${BUILD_DIR:-}" ]; then
-    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    build="$BUILD_DIR"
-else
-    cmake --preset default >/dev/null
-    build=build/default
-fi
-cmake --build "$build" -j "$(nproc)" --target fourbar-screenshots
+build="$(bash scripts/build-target.sh fourbar-screenshots)"
 mkdir -p "$out"
 
 # Scale settings of the caller's desktop would change the pictures' size; the offscreen platform
