@@ -153,6 +153,11 @@ QStringList wrapCaption(const QString& caption, const QFont& font, int widthPixe
         lines.append(text);
     }
     layout.endLayout();
+    // A run of blanks that fills a whole line of a wrapped caption would only push the characters
+    // out of a narrow button ("       显  示       ").
+    if (lines.size() > 1) {
+        lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+    }
     return lines;
 }
 

@@ -74,6 +74,9 @@ class ToolkitTest : public QObject {
         QTest::newRow("one-line label")
             << "n(r/min):" << QSize(675, 375) << 9.75 << QList{25, 45, 8, 15};
         QTest::newRow("frame") << "动态演示" << QSize(855, 915) << 8.25 << QList{4, 57, 8, 11};
+        // Blank lines of a wrapped caption are dropped, so both characters stay inside.
+        QTest::newRow("padded button")
+            << "       显  示       " << QSize(375, 615) << 9.75 << QList{10, 16, 24, 35};
     }
     void captionInk() {
         QFETCH(QString, caption);
@@ -86,7 +89,8 @@ class ToolkitTest : public QObject {
         const QString kind = QTest::currentDataTag();
         QLabel* label = makeLabel(&window, "Label12", caption, rect, font);
         label->setWordWrap(kind == "label");
-        QWidget* widget = kind == "button"  ? makeButton(&window, "Command3", caption, rect, font)
+        QWidget* widget = kind.contains("button")
+                              ? makeButton(&window, "Command3", caption, rect, font)
                           : kind == "frame" ? makeFrame(&window, "Frame3", caption, rect, font)
                                             : static_cast<QWidget*>(label);
         // Inside the borders; the frame's top line runs through its caption.
