@@ -24,24 +24,24 @@ class DiagramsWindowTest : public QObject {
 // full turn, 0 to 4784.4 for a limited range), each saying that a pixel of colour c (b, r, g, k:
 // blue, red, dark green, the axes) lies within one pixel of (x, y), or "-c" that none does.
 void DiagramsWindowTest::plot_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("plan");
     // clang-format off
-    for (const QString spec : {
+    for (const QString plan : {
             "CR|123|k 5030 0 -k 5100 0 k 0 2290 k 0 -2290 b 1196 1444 r 1196 1210 g 1196 363 "
             "b 2658 2167 r 2658 260 g 2658 -611 b 0 1531 r 0 -2169 g 4771 194",
             "CR|1235|-b 1196 1444 -k 2000 0", "CR|152|r 1196 1210 -b 1196 1444 -g 1196 363",
             "CR max0|1|k 2000 0 -b 1196 1444", "CR norows|1|k 2000 0 -b 1196 1444",
             "CR DR0|1|k 2000 0 -b 1196 1444", "CR nan|1|b 1316 1511 -b 1362 1538 b 1409 1566",
             "RC|1|b 0 2055 b 2359 344 b 4784 850 b 2359 1183 b 0 1831"}) {
-        QTest::newRow(qPrintable(spec.section('|', 0, 1))) << spec;
+        QTest::newRow(qPrintable(plan.section('|', 0, 1))) << plan;
     }
     // clang-format on
 }
 
 void DiagramsWindowTest::plot() {
-    QFETCH(QString, spec);
-    const QString setup = spec.section('|', 0, 0);
-    const QStringList p = spec.section('|', 2).split(' ');
+    QFETCH(QString, plan);
+    const QString setup = plan.section('|', 0, 0);
+    const QStringList p = plan.section('|', 2).split(' ');
     SharedState s;
     const bool rc = setup == "RC";
     s.linkage = {rc ? 250. : 150., 220, rc ? 150. : 250., 300, 100, 0, -1, {}, 0};
@@ -58,7 +58,7 @@ void DiagramsWindowTest::plot() {
         s.tables.setRow(i, {0, 0, float(qQNaN()), 0, 0, 0, 0});
     }
     DiagramsWindow w(s);
-    for (const QChar button : spec.section('|', 1, 1)) {
+    for (const QChar button : plan.section('|', 1, 1)) {
         w.findChild<QPushButton*>(QString("Command") + button)->click();
     }
     const QImage& image = w.plot()->image();  // every probe lies inside it

@@ -33,9 +33,9 @@ class TableWindowTest : public QObject {
 // the bottom edge. The quarter turns are given per setup: the rows of each button, or "!" and "?"
 // for the messages "数据不在此范围内" and "请选择范围及间隔".
 void TableWindowTest::listing_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("plan");
     // clang-format off
-    for (const QString spec : {
+    for (const QString plan : {
             "CR|1|,,|0..350/10", "FT|1|100,50,-10|100..50/-10", "FT|1|50,100,-10|",
             "FT|1|abc,30,7.5|0..30/7.5", "FT|1|350,400,5|350..360/5", "FT|1|-1e300,1e300,10|",
             "FT|1|,,1e-300|fills", "FT|1|-1e6,,0.001|fills", "FT 20 150|1|,,|20..280/10",
@@ -47,7 +47,7 @@ void TableWindowTest::listing_data() {
             "CR|1|350,,|350 91.45 129.15 -7.64 -10.07 -205.44 -68.61",
             "CR|1|-10,5,|"
             "   0      82.69      119.21     -10.47     -10.47      -122.62      28.14"}) {
-        QTest::newRow(qPrintable(spec)) << spec;
+        QTest::newRow(qPrintable(plan)) << plan;
     }
     // clang-format on
     // The quarter turns, the start and end boxes not read, at the default interval 5.
@@ -60,16 +60,16 @@ void TableWindowTest::listing_data() {
         for (int q = 0; q < 4; ++q) {
             const QString rows = quarters.section('|', 1).section(' ', q, q);
             const QString message = rows == "!" ? "数据不在此范围内" : "请选择范围及间隔";
-            const QString spec = quarters.section('|', 0, 0) + QString("|%1|45,46,|").arg(q + 3) +
+            const QString plan = quarters.section('|', 0, 0) + QString("|%1|45,46,|").arg(q + 3) +
                                  (rows.contains("..") ? rows + "/5" : "|" + message);
-            QTest::newRow(qPrintable(spec)) << spec;
+            QTest::newRow(qPrintable(plan)) << plan;
         }
     }
 }
 
 void TableWindowTest::listing() {
-    QFETCH(QString, spec);
-    const QStringList part = spec.split('|'), words = part[0].split(' '), box = part[2].split(',');
+    QFETCH(QString, plan);
+    const QStringList part = plan.split('|'), words = part[0].split(' '), box = part[2].split(',');
     SharedState s;
     auto& t = s.tables;
     if (words[0] == "CR") {
