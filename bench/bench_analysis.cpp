@@ -37,17 +37,18 @@ fourbar::LinkageState stateOf(const Preset& p) {
 void BM_FullTurn(benchmark::State& bm, Preset preset) {
     fourbar::LinkageState state = stateOf(preset);
     fourbar::ResultTables tables;
+    fourbar::Maxima maxima;
     for (auto _ : bm) {
-        benchmark::DoNotOptimize(fourbar::analyseFullTurn(state, tables));
+        benchmark::DoNotOptimize(fourbar::analyseFullTurn(state, tables, maxima));
         benchmark::ClobberMemory();
     }
 }
 
 void BM_Execute(benchmark::State& bm, Preset preset) {
-    fourbar::LinkageState state = stateOf(preset);
-    fourbar::ResultTables tables;
+    fourbar::SharedState state;
+    state.inputs = stateOf(preset);
     for (auto _ : bm) {
-        benchmark::DoNotOptimize(fourbar::executeAnalysis(state, tables));
+        benchmark::DoNotOptimize(fourbar::executeAnalysis(state));
     }
 }
 
@@ -84,7 +85,8 @@ CallArguments fullTurnArguments(const Preset& p) {
         args.sqrtArgs.push_back(q3);
         args.atanArgs.push_back((a3 + s * std::sqrt(q3)) / (b3 - c3));
         // The stored angles of the row, as the engine reads them back.
-        fourbar::analyseRange(state, tables, i, i);
+        fourbar::Maxima maxima;
+        fourbar::analyseRange(state, tables, maxima, i, i);
         const double t2 = tables.theta2(i);
         const double t3 = tables.theta3(i);
         args.sinArgs.insert(args.sinArgs.end(), {t2 - t3, t1 - t3, t1 - t2});

@@ -96,44 +96,22 @@ bool computeRow(const LinkageState& s, double degrees, double sign, TableRow& ro
            std::isfinite(row.omega3) && std::isfinite(row.alpha2) && std::isfinite(row.alpha3);
 }
 
-// Strict comparisons, so NaN entries never raise a maximum.
-void raiseMaxima(ResultTables& tables, const TableRow& row) {
-    const float theta3 = std::fabs(row.theta3);
-    if (theta3 > tables.maxTheta3) {
-        tables.maxTheta3 = theta3;
-    }
-    const double omega3 = std::fabs(row.omega3);
-    if (omega3 > tables.maxOmega3) {
-        tables.maxOmega3 = omega3;
-    }
-    const float alpha3 = std::fabs(row.alpha3);
-    if (alpha3 > tables.maxAlpha3) {
-        tables.maxAlpha3 = alpha3;
-    }
-}
-
 // Rolls a failed run back: no rows, and the maxima as they were before it.
 class RunGuard {
   public:
-    explicit RunGuard(ResultTables& tables)
-        : tables_(tables),
-          maxTheta3_(tables.maxTheta3),
-          maxOmega3_(tables.maxOmega3),
-          maxAlpha3_(tables.maxAlpha3) {}
+    RunGuard(ResultTables& tables, Maxima& maxima)
+        : tables_(tables), maxima_(maxima), before_(maxima) {}
 
     RunStatus fail() {
         tables_.clearRows();
-        tables_.maxTheta3 = maxTheta3_;
-        tables_.maxOmega3 = maxOmega3_;
-        tables_.maxAlpha3 = maxAlpha3_;
+        maxima_ = before_;
         return RunStatus::CannotClose;
     }
 
   private:
     ResultTables& tables_;
-    float maxTheta3_;
-    double maxOmega3_;
-    float maxAlpha3_;
+    Maxima& maxima_;
+    Maxima before_;
 };
 
 // Sets omega1 and refuses a coupler or output link of length 0, whose rows would divide by zero.
@@ -152,9 +130,9 @@ struct Pass {
 };
 
 // Rows first..last of the tables, written pass by pass in order; a later pass may rewrite a row.
-RunStatus run(LinkageState& state, ResultTables& tables, int first, int last,
+RunStatus run(LinkageState& state, ResultTables& tables, Maxima& maxima, int first, int last,
               std::initializer_list<Pass> passes) {
-    RunGuard guard(tables);
+    RunGuard guard(tables, maxima);
     if (!startRun(state)) {
         return guard.fail();
     }
@@ -174,7 +152,7 @@ RunStatus run(LinkageState& state, ResultTables& tables, int first, int last,
                 tables.resize(first, last);
             }
             tables.setRow(i, row);
-            raiseMaxima(tables, row);
+            maxima.raise(row);
         }
     }
     return RunStatus::Completed;
@@ -210,23 +188,25 @@ double triangleAngle(double a, double b, double c) {
     return k < 0 ? kPi - t : t;
 }
 
-RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables) {
-    return run(state, tables, 0, 360, {{0, 360, state.M}});
+RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables, Maxima& maxima) {
+    return run(state, tables, maxima, 0, 360, {{0, 360, state.M}});
 }
 
-RunStatus analyseRange(LinkageState& state, ResultTables& tables, int first, int last) {
-    return run(state, tables, first, last, {{first, last, state.M}});
+RunStatus analyseRange(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
+                       int last) {
+    return run(state, tables, maxima, first, last, {{first, last, state.M}});
 }
 
-RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, int first, int last) {
+RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
+                              int last) {
     if (first > last) {
-        return run(state, tables, first, last, {});
+        return run(state, tables, maxima, first, last, {});
     }
     FOURBAR_CHECK(isIndex(first) && isIndex(last));
     // Forward swing on branch M, then back over the same angles on the other assembly branch; the
     // return swing's row at `last` replaces the forward one.
     const int end = 2 * last - first;
-    return run(state, tables, first, end,
+    return run(state, tables, maxima, first, end,
                {{first, last, state.M}, {last, end, -state.M, 2 * last, -1}});
 }
 

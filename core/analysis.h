@@ -27,12 +27,14 @@ enum class RunStatus {
 };
 
 // Each run sets omega1 = n * kPi / 30, replaces the tables and raises the maxima row by row.
-RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables);
+RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables, Maxima& maxima);
 // Rows first..last; first > last gives no rows. Row indices are 16-bit: a wider range is a
 // caller's bug and stops the program.
-RunStatus analyseRange(LinkageState& state, ResultTables& tables, int first, int last);
+RunStatus analyseRange(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
+                       int last);
 // Forward pass first..last with sign M, then the return pass last..2*last-first with sign -M.
-RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, int first, int last);
+RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
+                              int last);
 // Fills rows 0..360 directly; ignores M and leaves the maxima alone. CannotClose (no rows) only
 // when omega1 overflows.
 RunStatus analyseParallelogram(LinkageState& state, ResultTables& tables);

@@ -15,7 +15,7 @@ std::string_view typeByComparison(double a, double b, std::string_view typeA,
 
 }  // namespace
 
-Classification mechdetermine(LinkageState& state) {
+Classification classifyLinkage(LinkageState& state) {
     double lengths[4] = {state.L1, state.L2, state.L3, state.L4};
     // Exchange sort into descending order; equal lengths are never exchanged.
     for (int j = 0; j < 3; ++j) {

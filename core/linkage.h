@@ -36,8 +36,9 @@ enum class Classification {
     CannotClose,  // the longest length is at least the sum of the other three; name left as it was
 };
 
-// Sorts the lengths, sets shortestLink and, unless the closure test fails, mechanismName.
-Classification mechdetermine(LinkageState& state);
+// Checks that the four lengths can close and names the linkage: sorts the lengths, sets
+// shortestLink and, unless the closure test fails, mechanismName.
+Classification classifyLinkage(LinkageState& state);
 
 // True when `length`, rounded to single precision, equals the shortest link.
 bool isShortestLink(double length, float shortestLink);
@@ -49,11 +50,16 @@ enum class MechanismKind {
     RockerCrank,   // rows startAngle to 2*endAngle - startAngle: forward swing, then return swing
 };
 
-// The kind as the diagrams and the data table decide it: double rocker by name, rocker-crank when
-// L3 is the shortest link and differs from L1, otherwise a full turn.
+// The index range a run over these classified lengths fills, and the kind by which the motion
+// diagrams and the listing read the tables: double rocker by name, rocker-crank when L3 is the
+// shortest link (at single precision) and differs from L1, otherwise a full turn. The execute
+// command chooses its run by the same rule.
 MechanismKind kindFromNameAndLengths(const LinkageState& state);
 
-// The kind as the animation decides it: by the mechanism name alone.
+// The kind by which the animation reads the tables: by the mechanism name alone. It differs from
+// the rule above only where the name and the single-precision shortest-link test disagree (L1 = 100
+// and L3 = 100.000000001: named a crank-rocker, analysed as a rocker-crank); the animation then
+// finds the tables do not cover its full turn and asks for an analysis.
 MechanismKind kindFromName(std::string_view mechanismName);
 
 }  // namespace fourbar

@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <utility>
 
 #include "core/analysis.h"
 #include "core/number_text.h"
@@ -11,7 +13,8 @@ namespace fourbar {
 
 namespace {
 
-double T(double a, double b, double c) {
+// The cosine-rule angle, short because the limit-position formulas nest it deeply.
+double angle(double a, double b, double c) {
     return triangleAngle(a, b, c);
 }
 
@@ -24,8 +27,7 @@ double degrees(double radians) {
 enum Box { Text8, Text9, Text10, Text11, Text12, Text13, Text14 };
 
 // A run that cannot close: the name stays, every value box is emptied so no stale number remains.
-ExecuteOutcome runFailed(const LinkageState& state, ResultTables& tables) {
-    tables.clearRows();
+ExecuteOutcome runFailed(const LinkageState& state) {
     ExecuteOutcome out;
     out.message = ExecuteMessage::RunFailed;
     out.boxes[Text8] = state.mechanismName;
@@ -52,48 +54,29 @@ struct DoubleRockerCase {
 DoubleRockerCase doubleRockerCase(double L1, double L2, double L3, double L4) {
     DoubleRockerCase c;
     if (L1 + L2 <= L3 + L4 && L2 + L3 <= L1 + L4) {
-        c.range = {std::trunc(1 + degrees(T(L1 + L2, L4, L3))),
-                   std::trunc(degrees(T(L1, L4, L2 + L3)))};
-        c.text9 = numberText(degrees(std::fabs(T(L3, L4, L1 + L2) - T(L4, L2 + L3, L1))));
+        c.range = {std::trunc(1 + degrees(angle(L1 + L2, L4, L3))),
+                   std::trunc(degrees(angle(L1, L4, L2 + L3)))};
+        c.text9 = numberText(degrees(std::fabs(angle(L3, L4, L1 + L2) - angle(L4, L2 + L3, L1))));
         c.text10 = " 0";
     } else if (L2 + L3 - L1 <= L4 && L4 <= L1 + L2 - L3) {
         // Symmetric about 0: truncation toward zero on both sides.
-        c.range = {std::trunc(-degrees(T(L1, L4, L2 + L3))),
-                   std::trunc(degrees(T(L1, L4, L2 + L3)))};
-        c.text9 = plainNumberText(360 - 2 * degrees(T(L4, L2 + L3, L1)));
+        c.range = {std::trunc(-degrees(angle(L1, L4, L2 + L3))),
+                   std::trunc(degrees(angle(L1, L4, L2 + L3)))};
+        c.text9 = plainNumberText(360 - 2 * degrees(angle(L4, L2 + L3, L1)));
         c.text10 = " 0";
     } else if (L1 + L2 - L3 <= L4 && L4 <= L2 + L3 - L1) {
-        c.range = {std::trunc(1 + degrees(T(L1 + L2, L4, L3))),
-                   std::trunc(degrees(kFullTurn - T(L1, L4, L3 - L2)))};
-        c.text9 = plainNumberText(2 * degrees(T(L3, L4, L1 + L2)));
-        c.text10 = numberText(degrees(T(L1 + L2, L3, L4)));
+        c.range = {std::trunc(1 + degrees(angle(L1 + L2, L4, L3))),
+                   std::trunc(degrees(kFullTurn - angle(L1, L4, L3 - L2)))};
+        c.text9 = plainNumberText(2 * degrees(angle(L3, L4, L1 + L2)));
+        c.text10 = numberText(degrees(angle(L1 + L2, L3, L4)));
     } else {
-        c.range = {std::trunc(1 + degrees(T(L1, L4, L2 - L3))),
-                   std::trunc(360 - degrees(T(L1, L4, L2 - L3)))};
-        c.text9 = plainNumberText(degrees(T(L4, L2 - L3, L1)) + 180 - degrees(T(L4, L3, L2 - L1)));
+        c.range = {std::trunc(1 + degrees(angle(L1, L4, L2 - L3))),
+                   std::trunc(360 - degrees(angle(L1, L4, L2 - L3)))};
+        c.text9 = plainNumberText(degrees(angle(L4, L2 - L3, L1)) + 180 -
+                                  degrees(angle(L4, L3, L2 - L1)));
         c.text10 = " 0";
     }
     return c;
-}
-
-// Text13 and Text14 from the maxima as stored.
-void writeVelocityMaxima(const ResultTables& tables, ExecuteOutcome& out) {
-    out.boxes[Text13] = numberText(tables.maxOmega3);
-    out.boxes[Text14] = singleNumberText(tables.maxAlpha3);
-}
-
-using RangedRun = RunStatus (*)(LinkageState&, ResultTables&, int, int);
-
-// Stores the range as startAngle and endAngle and runs over it. False when a limit position does
-// not exist or the run cannot close.
-bool runOverRange(LinkageState& state, ResultTables& tables, AngleRange range, RangedRun analyse) {
-    if (!range.valid()) {
-        return false;
-    }
-    tables.startAngle = range.start;
-    tables.endAngle = range.end;
-    return analyse(state, tables, static_cast<int>(range.start), static_cast<int>(range.end)) ==
-           RunStatus::Completed;
 }
 
 void writeFullSwing(ExecuteOutcome& out) {
@@ -102,30 +85,31 @@ void writeFullSwing(ExecuteOutcome& out) {
     out.boxes[Text12] = " 360";
 }
 
-}  // namespace
-
-double travelSpeedRatio(double L1, double L2, double L3, double L4) {
-    const double t = std::fabs(T(L2 - L1, L4, L3) - T(L1 + L2, L4, L3));
-    return (t + kPi) / (kPi - t);
+// Text13 and Text14 from the maxima as stored.
+void writeVelocityMaxima(const Maxima& maxima, ExecuteOutcome& out) {
+    out.boxes[Text13] = numberText(maxima.omega3);
+    out.boxes[Text14] = singleNumberText(maxima.alpha3);
 }
 
-double minTransmissionAngle(double L1, double L2, double L3, double L4) {
-    const double g1 = T(L2, L3, L4 - L1);
-    const double g2 = T(L2, L3, L1 + L4);
-    if (std::isnan(g1) || std::isnan(g2)) {
-        return std::numeric_limits<double>::quiet_NaN();
+using RangedRun = RunStatus (*)(LinkageState&, ResultTables&, Maxima&, int, int);
+
+// Stores the range as startAngle and endAngle and runs over it. False when a limit position does
+// not exist or the run cannot close.
+bool runOverRange(LinkageState& state, ResultTables& tables, Maxima& maxima, AngleRange range,
+                  RangedRun analyse) {
+    if (!range.valid()) {
+        return false;
     }
-    return g1 < kPi - g2 ? degrees(g1) : 180 - degrees(g2);
+    tables.startAngle = range.start;
+    tables.endAngle = range.end;
+    return analyse(state, tables, maxima, static_cast<int>(range.start),
+                   static_cast<int>(range.end)) == RunStatus::Completed;
 }
 
-ExecuteOutcome executeAnalysis(LinkageState& state, ResultTables& tables) {
+// Runs the analysis that the classified lengths call for and says what the boxes show; the
+// tables are filled, or left without rows when the run cannot close.
+ExecuteOutcome runAnalysis(LinkageState& state, ResultTables& tables, Maxima& maxima) {
     ExecuteOutcome out;
-    // A name left over from other lengths must not choose an analysis: stop with the panel as it
-    // is.
-    if (mechdetermine(state) == Classification::CannotClose) {
-        out.message = ExecuteMessage::ClosureFailed;
-        return out;
-    }
     out.boxes[Text8] = state.mechanismName;
     const double L1 = state.L1;
     const double L2 = state.L2;
@@ -134,7 +118,7 @@ ExecuteOutcome executeAnalysis(LinkageState& state, ResultTables& tables) {
 
     if (state.mechanismName == names::parallelogram) {
         if (analyseParallelogram(state, tables) != RunStatus::Completed) {
-            return runFailed(state, tables);
+            return runFailed(state);
         }
         writeFullSwing(out);
         out.boxes[Text13] = numberText(state.omega1);
@@ -142,42 +126,80 @@ ExecuteOutcome executeAnalysis(LinkageState& state, ResultTables& tables) {
         return out;
     }
 
-    if (state.mechanismName == names::doubleRocker) {
-        const DoubleRockerCase c = doubleRockerCase(L1, L2, L3, L4);
-        if (!runOverRange(state, tables, c.range, analyseRange)) {
-            return runFailed(state, tables);
+    switch (kindFromNameAndLengths(state)) {
+        case MechanismKind::DoubleRocker: {
+            const DoubleRockerCase c = doubleRockerCase(L1, L2, L3, L4);
+            if (!runOverRange(state, tables, maxima, c.range, analyseRange)) {
+                return runFailed(state);
+            }
+            out.boxes[Text9] = c.text9;
+            out.boxes[Text10] = c.text10;
+            out.boxes[Text12] = numberText(degrees(maxima.theta3));
+            writeVelocityMaxima(maxima, out);
+            return out;
         }
-        out.boxes[Text9] = c.text9;
-        out.boxes[Text10] = c.text10;
-        out.boxes[Text12] = numberText(degrees(tables.maxTheta3));
-        writeVelocityMaxima(tables, out);
-        return out;
+        case MechanismKind::RockerCrank: {
+            // The crank rocks between the folded and the stretched position of coupler and output
+            // link.
+            const AngleRange range{std::trunc(1 + degrees(angle(L1, L4, L2 - L3))),
+                                   std::trunc(degrees(angle(L1, L4, L2 + L3)))};
+            if (!runOverRange(state, tables, maxima, range, analyseRockerDriven)) {
+                return runFailed(state);
+            }
+            writeFullSwing(out);
+            writeVelocityMaxima(maxima, out);
+            return out;
+        }
+        case MechanismKind::FullTurn:
+            break;
     }
 
-    if (isShortestLink(L3, state.shortestLink) && L3 != L1) {
-        // The crank rocks between the folded and the stretched position of coupler and output link.
-        const AngleRange range{std::trunc(1 + degrees(T(L1, L4, L2 - L3))),
-                               std::trunc(degrees(T(L1, L4, L2 + L3)))};
-        if (!runOverRange(state, tables, range, analyseRockerDriven)) {
-            return runFailed(state, tables);
-        }
-        writeFullSwing(out);
-        writeVelocityMaxima(tables, out);
-        return out;
-    }
-
-    if (analyseFullTurn(state, tables) != RunStatus::Completed) {
-        return runFailed(state, tables);
+    if (analyseFullTurn(state, tables, maxima) != RunStatus::Completed) {
+        return runFailed(state);
     }
     if (isShortestLink(L4, state.shortestLink)) {
         writeFullSwing(out);
     } else {
-        out.boxes[Text9] = numberText(degrees(T(L3, L4, L1 + L2)) - degrees(T(L3, L4, L2 - L1)));
+        out.boxes[Text9] =
+            numberText(degrees(angle(L3, L4, L1 + L2)) - degrees(angle(L3, L4, L2 - L1)));
         out.boxes[Text10] = numberText(minTransmissionAngle(L1, L2, L3, L4));
         out.boxes[Text11] = numberText(travelSpeedRatio(L1, L2, L3, L4));
-        out.boxes[Text12] = numberText(degrees(tables.maxTheta3));
+        out.boxes[Text12] = numberText(degrees(maxima.theta3));
     }
-    writeVelocityMaxima(tables, out);
+    writeVelocityMaxima(maxima, out);
+    return out;
+}
+
+}  // namespace
+
+double travelSpeedRatio(double L1, double L2, double L3, double L4) {
+    const double t = std::fabs(angle(L2 - L1, L4, L3) - angle(L1 + L2, L4, L3));
+    return (t + kPi) / (kPi - t);
+}
+
+double minTransmissionAngle(double L1, double L2, double L3, double L4) {
+    const double g1 = angle(L2, L3, L4 - L1);
+    const double g2 = angle(L2, L3, L1 + L4);
+    if (std::isnan(g1) || std::isnan(g2)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return g1 < kPi - g2 ? degrees(g1) : 180 - degrees(g2);
+}
+
+ExecuteOutcome executeAnalysis(SharedState& shared) {
+    LinkageState& state = shared.inputs;
+    // A name left over from other lengths must not choose an analysis: stop with the panel as it
+    // is, and with the last analysis still the one the windows show.
+    if (classifyLinkage(state) == Classification::CannotClose) {
+        ExecuteOutcome out;
+        out.message = ExecuteMessage::ClosureFailed;
+        return out;
+    }
+    auto analysis = std::make_shared<Analysis>();
+    ExecuteOutcome out = runAnalysis(state, analysis->tables, shared.maxima);
+    analysis->linkage = state;
+    analysis->kind = kindFromNameAndLengths(state);
+    shared.analysis = std::move(analysis);
     return out;
 }
 

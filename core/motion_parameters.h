@@ -5,8 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/linkage.h"
-#include "core/result_tables.h"
+#include "core/shared_state.h"
 
 namespace fourbar {
 
@@ -28,7 +27,9 @@ struct ExecuteOutcome {
     std::array<std::optional<std::string>, 7> boxes;
 };
 
-// Classifies, chooses the branch and range, runs the analysis, and says what each output box shows.
-ExecuteOutcome executeAnalysis(LinkageState& state, ResultTables& tables);
+// The execute command: classifies the inputs, chooses the branch and range, runs the analysis, and
+// says what each output box shows. A run, even one that cannot close the loop, becomes the state's
+// new analysis; a classification that fails leaves the last analysis in place.
+ExecuteOutcome executeAnalysis(SharedState& state);
 
 }  // namespace fourbar

@@ -71,10 +71,17 @@ void ResultTables::setRow(int i, const TableRow& row) {
     alpha3_[k] = row.alpha3;
 }
 
-void ResultTables::resetMaxima() {
-    maxTheta3 = 0;
-    maxOmega3 = 0;
-    maxAlpha3 = 0;
+// Strict comparisons, so NaN entries never raise a maximum.
+void Maxima::raise(const TableRow& row) {
+    if (const float t = std::fabs(row.theta3); t > theta3) {
+        theta3 = t;
+    }
+    if (const double w = std::fabs(row.omega3); w > omega3) {
+        omega3 = w;
+    }
+    if (const float a = std::fabs(row.alpha3); a > alpha3) {
+        alpha3 = a;
+    }
 }
 
 std::size_t ResultTables::slot(int i) const {

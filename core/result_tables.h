@@ -31,6 +31,18 @@ struct TableRow {
     float alpha3 = 0;   // rad/s^2, output link; NaN as omega2
 };
 
+// Running maxima of |theta3|, |omega3| and |alpha3| over every run since the last reset; NaN never
+// counts. They outlive the tables: the next curves are scaled to them, and the clear command resets
+// them.
+struct Maxima {
+    float theta3 = 0;   // rad, single precision
+    double omega3 = 0;  // rad/s
+    float alpha3 = 0;   // rad/s^2, single precision
+    // Raises each maximum to the row's magnitude where that is larger.
+    void raise(const TableRow& row);
+    bool operator==(const Maxima&) const = default;
+};
+
 class ResultTables {
   public:
     // Replaces all rows by rows first..last, every entry 0. first > last leaves no rows.
@@ -53,12 +65,6 @@ class ResultTables {
     float alpha3(int i) const { return alpha3_[slot(i)]; }
     TableRow row(int i) const;
     void setRow(int i, const TableRow& row);
-
-    // Running maxima of |theta3|, |omega3| and |alpha3| since the last reset; NaN never counts.
-    float maxTheta3 = 0;   // rad, single precision
-    double maxOmega3 = 0;  // rad/s
-    float maxAlpha3 = 0;   // rad/s^2, single precision
-    void resetMaxima();
 
     // Crank-angle range of the last rocker-crank or double-rocker run: whole degrees, as doubles.
     double startAngle = 0;

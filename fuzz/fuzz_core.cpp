@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,7 @@ void checkBox(const std::string& text) {
     }
 }
 
-void checkTables(const ResultTables& tables) {
+void checkTables(const ResultTables& tables, const Maxima& maxima) {
     const IndexRange rows = tables.rows();
     for (int i = rows.first; i <= rows.last; ++i) {
         const TableRow row = tables.row(i);
@@ -47,8 +48,7 @@ void checkTables(const ResultTables& tables) {
         require(none || (std::isfinite(row.omega2) && std::isfinite(row.omega3) &&
                          std::isfinite(row.alpha2) && std::isfinite(row.alpha3)));
     }
-    require(!std::isnan(tables.maxTheta3) && !std::isnan(tables.maxOmega3) &&
-            !std::isnan(tables.maxAlpha3));
+    require(!std::isnan(maxima.theta3) && !std::isnan(maxima.omega3) && !std::isnan(maxima.alpha3));
 }
 
 }  // namespace
@@ -76,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(std::isfinite(readNumber(plainNumberText(values[k]))));
     }
 
-    LinkageState state;
-    ResultTables tables;
+    SharedState shared;
+    LinkageState& state = shared.inputs;
     state.L1 = values[0];
     state.L2 = values[1];
     state.L3 = values[2];
@@ -86,20 +86,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state.M = values[5];
     // Twice: the second run starts from the first one's name, maxima and range.
     for (int run = 0; run < 2; ++run) {
-        const ExecuteOutcome outcome = executeAnalysis(state, tables);
+        const ExecuteOutcome outcome = executeAnalysis(shared);
         for (std::size_t b = 1; b < outcome.boxes.size(); ++b) {  // boxes[0] is the name
             if (outcome.boxes[b]) {
                 checkBox(*outcome.boxes[b]);
             }
         }
-        if (outcome.message == ExecuteMessage::RunFailed) {
-            require(tables.empty());
-        }
-        checkTables(tables);
-        for (MechanismKind kind :
-             {MechanismKind::FullTurn, MechanismKind::DoubleRocker, MechanismKind::RockerCrank}) {
-            const IndexRange range = kindRange(kind, tables);
-            require(range.empty() || (range.first >= -32768 && range.last <= 32767));
+        // A failed classification runs nothing and leaves the last analysis, if any, in place.
+        if (const std::shared_ptr<const Analysis> analysis = shared.analysis) {
+            const ResultTables& tables = analysis->tables;
+            if (outcome.message == ExecuteMessage::RunFailed) {
+                require(tables.empty());
+            }
+            checkTables(tables, shared.maxima);
+            for (MechanismKind kind : {MechanismKind::FullTurn, MechanismKind::DoubleRocker,
+                                       MechanismKind::RockerCrank}) {
+                const IndexRange range = kindRange(kind, tables);
+                require(range.empty() || (range.first >= -32768 && range.last <= 32767));
+            }
         }
         state.L3 = values[0];  // a second, related linkage
     }

@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
     }
 
     // A freshly started program with these six values confirmed.
-    fourbar::LinkageState state;
-    fourbar::ResultTables tables;
+    fourbar::SharedState shared;
+    fourbar::LinkageState& state = shared.inputs;
     state.L1 = fourbar::readNumber(argv[first]);
     state.L2 = fourbar::readNumber(argv[first + 1]);
     state.L3 = fourbar::readNumber(argv[first + 2]);
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     state.n = fourbar::readNumber(argv[first + 4]);
     state.M = fourbar::readNumber(argv[first + 5]);
 
-    const fourbar::ExecuteOutcome outcome = fourbar::executeAnalysis(state, tables);
+    const fourbar::ExecuteOutcome outcome = fourbar::executeAnalysis(shared);
     switch (outcome.message) {
         case fourbar::ExecuteMessage::ClosureFailed:
             std::fprintf(stderr, "%s\n", std::string(fourbar::messages::closureFailed).c_str());
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     }
 
     if (table) {
-        printTable(tables);
+        printTable(shared.analysis->tables);
         return 0;
     }
     for (std::size_t box = 0; box < outcome.boxes.size(); ++box) {

@@ -113,13 +113,13 @@ void AnimationWindow::onCommand1Clicked() {
     frameStep_ = hScroll1_->value();
     text2_->setText(QString::number(frameStep_));
 
-    const IndexRange range = kindRange(kind, state_.tables);
+    built_ = state_.analysis;
+    const ResultTables& t = built_->tables;
+    const IndexRange range = kindRange(kind, t);
     frameIndex_ = range.first;
     positions_.rebuild(range);
-    builtKind_ = kind;
     hasPosition_ = true;
     setDrawingScale();
-    const ResultTables& t = state_.tables;
     for (int i = range.first; i <= range.last; ++i) {
         // The double rocker's crank angle is recomputed; it equals the stored theta1 of row i.
         const double theta1 = kind == MechanismKind::RockerCrank ? t.theta1(i) : i * kDegree;
@@ -132,7 +132,7 @@ void AnimationWindow::onCommand1Clicked() {
 void AnimationWindow::onCommand2Clicked() {
     timer2_->setEnabled(false);
     timer1_->setEnabled(false);
-    if (positionCurrent(currentKind())) {
+    if (positionCurrent()) {
         redrawOnStop();
     }
     showScreen();
@@ -142,7 +142,7 @@ void AnimationWindow::onCommand3Clicked() {
     // Without a current position of the linkage as it now is, the first tick could only stop.
     // While the cycle runs, restarting Timer1 right after an erase step would let it erase again
     // before the draw step that is due.
-    if (!positionCurrent(currentKind()) || timer1_->isTicking() || timer2_->isTicking()) {
+    if (!positionCurrent() || timer1_->isTicking() || timer2_->isTicking()) {
         return;
     }
     restartTimer(timer1_, 3);
@@ -161,14 +161,14 @@ void AnimationWindow::onCommand4Clicked() {
     picture_->clear();
     setDrawingScale();
 
-    const IndexRange range = kindRange(kind, state_.tables);
+    built_ = state_.analysis;
+    const ResultTables& t = built_->tables;
+    const IndexRange range = kindRange(kind, t);
     positions_.rebuild(range);
-    builtKind_ = kind;
-    const ResultTables& t = state_.tables;
     const bool crankDriven = kind == MechanismKind::FullTurn;
     const int last = crankDriven ? kCrankSampleLast : range.last;
     const int step = crankDriven ? kCrankSampleStep : kLimitedSampleStep;
-    const double L4 = state_.linkage.L4;
+    const double L4 = built_->linkage.L4;
     const int w = width() * kTwipsPerPixel;
     const int h = height() * kTwipsPerPixel;
     // frameIndex is the loop counter and is left at the first sample past the end.
@@ -213,17 +213,15 @@ void AnimationWindow::onText1FocusReset() {
 // ---- Timer cycle ----------------------------------------------------------------------------
 
 void AnimationWindow::onTimer1Tick() {
-    const MechanismKind kind = currentKind();
-    if (stopUnlessCurrent(kind)) {
-        runProcedure(kind, false);
+    if (stopUnlessCurrent()) {
+        runProcedure(currentKind(), false);
         holdScreen();
     }
 }
 
 void AnimationWindow::onTimer2Tick() {
-    const MechanismKind kind = currentKind();
-    if (stopUnlessCurrent(kind)) {
-        runProcedure(kind, true);
+    if (stopUnlessCurrent()) {
+        runProcedure(currentKind(), true);
         showScreen();
     }
 }
@@ -245,25 +243,29 @@ void AnimationWindow::runProcedure(MechanismKind kind, bool draw) {
 // ---- Checks ---------------------------------------------------------------------------------
 
 MechanismKind AnimationWindow::currentKind() const {
-    return kindFromName(state_.linkage.mechanismName);
+    return state_.analysis ? kindFromName(state_.analysis->linkage.mechanismName)
+                           : MechanismKind::FullTurn;
 }
 
 bool AnimationWindow::tablesCoverKind(MechanismKind kind) {
-    const IndexRange range = kindRange(kind, state_.tables);
-    if (!range.empty() && state_.tables.covers(range)) {
-        return true;
+    if (state_.analysis) {
+        const ResultTables& tables = state_.analysis->tables;
+        const IndexRange range = kindRange(kind, tables);
+        if (!range.empty() && tables.covers(range)) {
+            return true;
+        }
     }
     showMessage(this, messages::analyseFirst);
     return false;
 }
 
-bool AnimationWindow::positionCurrent(MechanismKind kind) const {
-    return hasPosition_ && kind == builtKind_ &&
-           kindRange(kind, state_.tables) == positions_.range() && positions_.contains(frameIndex_);
+bool AnimationWindow::positionCurrent() const {
+    return hasPosition_ && built_ != nullptr && built_ == state_.analysis &&
+           positions_.contains(frameIndex_);
 }
 
-bool AnimationWindow::stopUnlessCurrent(MechanismKind kind) {
-    if (positionCurrent(kind)) {
+bool AnimationWindow::stopUnlessCurrent() {
+    if (positionCurrent()) {
         return true;
     }
     stopTimers();
@@ -291,12 +293,12 @@ void AnimationWindow::setDrawingScale() {
 }
 
 void AnimationWindow::storePosition(int i, double theta1, double theta3) {
-    const LinkageState& s = state_.linkage;
+    const LinkageState& s = built_->linkage;
     positions_.storePosition(i, theta1, theta3, s.L1, s.L3, s.L4);
 }
 
 void AnimationWindow::drawFigure(bool withAxes) {
-    const double L4 = state_.linkage.L4;
+    const double L4 = built_->linkage.L4;
     picture_->setDrawWidth(1);
     if (withAxes) {
         figure_.axes(drawScale_, width() * kTwipsPerPixel, height() * kTwipsPerPixel);
@@ -321,7 +323,7 @@ void AnimationWindow::rocrankdemo1() {
 }
 
 void AnimationWindow::eraseFigure(bool withPivots) {
-    const double L4 = state_.linkage.L4;
+    const double L4 = built_->linkage.L4;
     picture_->setDrawWidth(2);
     if (withPivots) {
         figure_.pivotCircles(L4, kEraseColour);
@@ -341,7 +343,7 @@ void AnimationWindow::dongtai2() {
 
 void AnimationWindow::demonstrate2() {
     eraseFigure(false);
-    const ResultTables& t = state_.tables;
+    const ResultTables& t = built_->tables;
     frameIndex_ += frameStep_;
     // The upper test includes equality and the lower one does not, so the lower end shows twice.
     if (frameIndex_ >= t.endAngle) {
@@ -357,7 +359,7 @@ void AnimationWindow::demonstrate2() {
 
 void AnimationWindow::rocrankdemo2() {
     eraseFigure(false);
-    const ResultTables& t = state_.tables;
+    const ResultTables& t = built_->tables;
     frameIndex_ += frameStep_;
     // The tables hold the forward swing and then the return swing: start the cycle again.
     if (frameIndex_ > 2 * t.endAngle - t.startAngle) {
@@ -368,7 +370,7 @@ void AnimationWindow::rocrankdemo2() {
 
 void AnimationWindow::redrawOnStop() {
     picture_->setDrawWidth(2);
-    figure_.movingParts(positions_.at(frameIndex_), state_.linkage.L4, kDrawingColour);
+    figure_.movingParts(positions_.at(frameIndex_), built_->linkage.L4, kDrawingColour);
     emit stepTaken(Step::Redraw, frameIndex_);
 }
 

@@ -80,12 +80,12 @@ class AnimationWindow : public QWidget {
     double readCoefficient() const;
     // Refuses with the analyse-first message unless the result tables cover the kind's range.
     bool tablesCoverKind(MechanismKind kind);
-    // True while the linkage has the kind and range the position tables were built for and
-    // frameIndex addresses one of their entries.
-    bool positionCurrent(MechanismKind kind) const;
+    // True while the position tables belong to the current analysis and frameIndex addresses one
+    // of their entries.
+    bool positionCurrent() const;
     MechanismKind currentKind() const;
-    // Stops both timers unless positionCurrent(kind): a tick then has nothing it may step on.
-    bool stopUnlessCurrent(MechanismKind kind);
+    // Stops both timers unless positionCurrent(): a tick then has nothing it may step on.
+    bool stopUnlessCurrent();
 
     void setDrawingScale();
     void storePosition(int i, double theta1, double theta3);
@@ -122,7 +122,8 @@ class AnimationWindow : public QWidget {
     int frameIndex_ = 0;
     int frameStep_ = 0;
     PositionTables positions_;
-    MechanismKind builtKind_ = MechanismKind::FullTurn;
+    // The analysis the position tables were built from.
+    std::shared_ptr<const Analysis> built_;
     bool hasPosition_ = false;
 };
 

@@ -18,7 +18,7 @@ namespace fourbar::ui {
 // What one curve button plots: a table of the output link, its scale maximum and its colour.
 struct DiagramCurve {
     double (*value)(const ResultTables& tables, int row);
-    double (*maximum)(const ResultTables& tables);
+    double (*maximum)(const Maxima& maxima);
     QColor colour;
 };
 
@@ -29,14 +29,13 @@ constexpr int kClientWidth = 6645;
 constexpr int kClientHeight = 4845;
 
 const DiagramCurve kAngleCurve{[](const ResultTables& t, int i) -> double { return t.theta3(i); },
-                               [](const ResultTables& t) -> double { return t.maxTheta3; },
+                               [](const Maxima& m) -> double { return m.theta3; },
                                QColor(0, 0, 255)};
 const DiagramCurve kVelocityCurve{[](const ResultTables& t, int i) { return t.omega3(i); },
-                                  [](const ResultTables& t) { return t.maxOmega3; },
-                                  QColor(255, 0, 0)};
+                                  [](const Maxima& m) { return m.omega3; }, QColor(255, 0, 0)};
 const DiagramCurve kAccelerationCurve{
     [](const ResultTables& t, int i) -> double { return t.alpha3(i); },
-    [](const ResultTables& t) -> double { return t.maxAlpha3; }, QColor(60, 128, 0)};
+    [](const Maxima& m) -> double { return m.alpha3; }, QColor(60, 128, 0)};
 
 // The line primitive takes its coordinates in single precision; without a colour the line is
 // drawn in the foreground colour.
@@ -108,8 +107,6 @@ void DiagramsWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DiagramsWindow::drawCurve(const DiagramCurve& curve) {
-    const ResultTables& tables = state_.tables;
-
     // W and H: the client size in the window's scale units (twips).
     const double w = static_cast<double>(width()) * kTwipsPerPixel;
     const double h = static_cast<double>(height()) * kTwipsPerPixel;
@@ -119,9 +116,14 @@ void DiagramsWindow::drawCurve(const DiagramCurve& curve) {
     line(area, 0, 0, 3.8 * w / 5, 0);
     line(area, 0, -0.95 * h / 2, 0, 0.95 * h / 2);
 
-    // Without a usable maximum, rows or x scale the axes stay alone, without a message.
-    const float k = static_cast<float>((0.9 * h / 2) / curve.maximum(tables));
-    const MechanismKind kind = kindFromNameAndLengths(state_.linkage);
+    // Without an analysis, a usable maximum, rows or x scale the axes stay alone, without a
+    // message.
+    if (!state_.analysis) {
+        return;
+    }
+    const ResultTables& tables = state_.analysis->tables;
+    const float k = static_cast<float>((0.9 * h / 2) / curve.maximum(state_.maxima));
+    const MechanismKind kind = state_.analysis->kind;
     const IndexRange range = kindRange(kind, tables);
     const double start = tables.startAngle;
     const double end = tables.endAngle;

@@ -196,7 +196,7 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The running maxima start at 0 before the window is first shown.
-    state_.tables.resetMaxima();
+    state_.maxima = {};
     // The first widget of the tab order takes the focus when the window opens.
     inputs_[0]->setFocus(Qt::OtherFocusReason);
 }
@@ -335,7 +335,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::onCommand1Clicked() {
-    const std::array<double*, 6> fields = inputFields(state_.linkage);
+    const std::array<double*, 6> fields = inputFields(state_.inputs);
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
         *fields[i] = readNumber(inputs_[i]->text().toStdString());
     }
@@ -348,7 +348,7 @@ void MainWindow::onCommand2Clicked() {
 }
 
 void MainWindow::onCommand7Clicked() {
-    const ExecuteOutcome outcome = executeAnalysis(state_.linkage, state_.tables);
+    const ExecuteOutcome outcome = executeAnalysis(state_);
     for (std::size_t i = 0; i < outputs_.size(); ++i) {
         if (outcome.boxes[i]) {
             outputs_[i]->setText(text(*outcome.boxes[i]));
@@ -373,8 +373,8 @@ void MainWindow::onCommand8Clicked() {
     for (QLineEdit* box : outputs_) {
         box->clear();
     }
-    state_.linkage.mechanismName.clear();
-    state_.tables.resetMaxima();
+    state_.inputs.mechanismName.clear();
+    state_.maxima = {};
 }
 
 void MainWindow::onClear1Clicked() {
@@ -391,7 +391,7 @@ void MainWindow::onPresetClicked(std::size_t preset) {
 }
 
 void MainWindow::onInputFocusReset(std::size_t box) {
-    *inputFields(state_.linkage)[box] = 0;
+    *inputFields(state_.inputs)[box] = 0;
 }
 
 }  // namespace fourbar::ui

@@ -42,6 +42,8 @@ double boxValue(const InputBox* box) {
     return readNumber(box->text().toStdString());
 }
 
+const ResultTables kNoTables;
+
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
@@ -152,7 +154,7 @@ void TableWindow::onCommand1Clicked() {
     double start = boxValue(text2_);
     double end = boxValue(text3_);
 
-    const MechanismKind kind = kindFromNameAndLengths(state_.linkage);
+    const MechanismKind kind = listingKind();
     if (kind == MechanismKind::FullTurn) {
         if (end == 0) {
             end = kFullTurnDefaultEnd;
@@ -163,7 +165,7 @@ void TableWindow::onCommand1Clicked() {
     // The limited kinds keep start and end inside the analysed rows; an end not given is the
     // last of them, and a start not given is the first for a double rocker (a rocker-crank's 0
     // is raised to it).
-    const IndexRange range = kindRange(kind, state_.tables);
+    const IndexRange range = kindRange(kind, tables());
     if (start == 0 && kind == MechanismKind::DoubleRocker) {
         start = range.first;
     }
@@ -211,8 +213,8 @@ void TableWindow::listQuarter(int lo, int hi) {
     if (interval == 0) {
         interval = kDefaultQuarterInterval;
     }
-    const ResultTables& tables = state_.tables;
-    switch (kindFromNameAndLengths(state_.linkage)) {
+    const ResultTables& tables = this->tables();
+    switch (listingKind()) {
         case MechanismKind::RockerCrank:
             showMessage(this, messages::chooseRange);
             break;
@@ -227,6 +229,14 @@ void TableWindow::listQuarter(int lo, int hi) {
             }
             break;
     }
+}
+
+const ResultTables& TableWindow::tables() const {
+    return state_.analysis ? state_.analysis->tables : kNoTables;
+}
+
+MechanismKind TableWindow::listingKind() const {
+    return state_.analysis ? state_.analysis->kind : kindFromNameAndLengths(state_.inputs);
 }
 
 void TableWindow::printTitleAndHeading() {
@@ -247,7 +257,7 @@ void TableWindow::printTitleAndHeading() {
 }
 
 void TableWindow::listRows(double first, double last, double step, bool crankFromTheta1) {
-    const IndexRange held = state_.tables.rows();
+    const IndexRange held = tables().rows();
     if (held.empty() || !(step > 0 || step < 0)) {
         return;
     }
@@ -281,7 +291,7 @@ void TableWindow::listRows(double first, double last, double step, bool crankFro
 }
 
 void TableWindow::printRow(double loopValue, int row, bool crankFromTheta1) {
-    const ResultTables& tables = state_.tables;
+    const ResultTables& tables = this->tables();
     DrawingArea& area = *picture1_;
     area.printAt(3, crankFromTheta1 ? text(patternText(tables.theta1(row) / kDegree))
                                     : text(plainCrankAngle(loopValue)));

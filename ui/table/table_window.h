@@ -39,6 +39,8 @@ class TableWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    const ResultTables& tables() const;
+    MechanismKind listingKind() const;
     void printTitleAndHeading();
     // Lists the loop values first, first + step, ... while not past last (a counted loop), each
     // reading the nearest row (halves to even) when the tables hold it. Stops at the listing
