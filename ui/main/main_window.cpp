@@ -23,6 +23,7 @@
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/widget_table.h"
 #include "ui/toolkit/widgets.h"
 
 namespace fourbar::ui {
@@ -77,104 +78,70 @@ std::array<double*, 6> inputFields(LinkageState& s) {
     return {&s.L1, &s.L2, &s.L3, &s.L4, &s.n, &s.M};
 }
 
-enum class Kind {
-    Frame,
-    Label,
-    OneLineLabel,  // a caption without a blank that is a little wider than its label: cut, not
-                   // broken onto a second line that the label's height could not show
-    Input,         // an input box that empties itself on focus
-    Output,        // an output box
-    Button,
-    Picture,
-};
-
-struct FontSpec {
-    DesignFont face;
-    double points;
-};
+// The input boxes in the order of inputFields, and the output boxes Text8..Text14.
+constexpr const char* kInputNames[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+constexpr const char* kOutputNames[] = {"Text8",  "Text9",  "Text10", "Text11",
+                                        "Text12", "Text13", "Text14"};
 
 constexpr FontSpec kTnr825{DesignFont::TimesNewRoman, 8.25};
 constexpr FontSpec kTnr975{DesignFont::TimesNewRoman, 9.75};
 constexpr FontSpec kTnr12{DesignFont::TimesNewRoman, 12};
 
-// Every widget of the window, parents before their children. `parent` names a frame or the
-// picture; nullptr is the client area.
-struct WidgetSpec {
-    Kind kind;
-    const char* name;
-    const char* parent;
-    const char* caption;
-    TwipRect rect;
-    FontSpec font;
-};
-
-constexpr WidgetSpec kWidgets[] = {
+// Every widget of the window, parents before their children; the labels, frames and the picture
+// take no place in the tab order.
+// clang-format off
+constexpr WidgetSpec<MainWindow> kWidgets[] = {
     // Input panel.
-    {Kind::Frame,
-     "Frame1",
-     nullptr,
-     " 请输入已知条件   ",
-     {180, 1620, 3015, 3135},
-     {DesignFont::MsSansSerif, 8.25}},
-    {Kind::Label,
-     "Label1",
-     "Frame1",
-     "L1(mm):",
-     {60, 360, 855, 315},
-     {DesignFont::MsSansSerif, 9.75}},
-    {Kind::Input, "Text1", "Frame1", "", {900, 300, 675, 360}, kTnr825},
-    {Kind::OneLineLabel, "Label2", "Frame1", "L2(mm):", {120, 900, 675, 375}, kTnr975},
-    {Kind::Input, "Text2", "Frame1", "", {900, 840, 675, 375}, kTnr825},
-    {Kind::Label, "Label4", "Frame1", "L3(mm):", {60, 1440, 795, 315}, kTnr975},
-    {Kind::Input, "Text3", "Frame1", "", {900, 1380, 675, 375}, kTnr825},
-    {Kind::Label, "Label5", "Frame1", "L4(mm):", {60, 2040, 795, 375}, kTnr975},
-    {Kind::Input, "Text4", "Frame1", "", {900, 1980, 675, 375}, kTnr825},
-    {Kind::OneLineLabel, "Label6", "Frame1", "n(r/min):", {120, 2640, 675, 375}, kTnr975},
-    {Kind::Input, "Text5", "Frame1", "", {900, 2580, 675, 375}, kTnr825},
-    {Kind::Label, "Label7", "Frame1", " M (装配型式)", {1620, 360, 1335, 375}, kTnr975},
-    {Kind::Input, "Text6", "Frame1", "", {1920, 780, 735, 375}, kTnr975},
-    {Kind::Button, "Command1", "Frame1", "确 定", {1920, 1620, 795, 375}, kTnr12},
-    {Kind::Button, "Command2", "Frame1", "取 消", {1920, 2460, 795, 375}, kTnr12},
+    {WidgetKind::Frame, "Frame1", " 请输入已知条件   ", {180, 1620, 3015, 3135}, {DesignFont::MsSansSerif, 8.25}, 0, nullptr, nullptr},
+    {WidgetKind::Label, "Label1", "L1(mm):", {60, 360, 855, 315}, {DesignFont::MsSansSerif, 9.75}, 0, nullptr, "Frame1"},
+    {WidgetKind::Input, "Text1", "", {900, 300, 675, 360}, kTnr825, 1, nullptr, "Frame1"},
+    {WidgetKind::OneLineLabel, "Label2", "L2(mm):", {120, 900, 675, 375}, kTnr975, 0, nullptr, "Frame1"},
+    {WidgetKind::Input, "Text2", "", {900, 840, 675, 375}, kTnr825, 2, nullptr, "Frame1"},
+    {WidgetKind::Label, "Label4", "L3(mm):", {60, 1440, 795, 315}, kTnr975, 0, nullptr, "Frame1"},
+    {WidgetKind::Input, "Text3", "", {900, 1380, 675, 375}, kTnr825, 3, nullptr, "Frame1"},
+    {WidgetKind::Label, "Label5", "L4(mm):", {60, 2040, 795, 375}, kTnr975, 0, nullptr, "Frame1"},
+    {WidgetKind::Input, "Text4", "", {900, 1980, 675, 375}, kTnr825, 4, nullptr, "Frame1"},
+    {WidgetKind::OneLineLabel, "Label6", "n(r/min):", {120, 2640, 675, 375}, kTnr975, 0, nullptr, "Frame1"},
+    {WidgetKind::Input, "Text5", "", {900, 2580, 675, 375}, kTnr825, 5, nullptr, "Frame1"},
+    {WidgetKind::Label, "Label7", " M (装配型式)", {1620, 360, 1335, 375}, kTnr975, 0, nullptr, "Frame1"},
+    {WidgetKind::Input, "Text6", "", {1920, 780, 735, 375}, kTnr975, 6, nullptr, "Frame1"},
+    {WidgetKind::Button, "Command1", "确 定", {1920, 1620, 795, 375}, kTnr12, 7, &MainWindow::onConfirmClicked, "Frame1"},
+    {WidgetKind::Button, "Command2", "取 消", {1920, 2460, 795, 375}, kTnr12, 8, &MainWindow::onCancelClicked, "Frame1"},
     // One twip-pixel high, so its caption never shows; the window's own font.
-    {Kind::Label, "Label3", "Frame1", "Label3", {180, 1680, 375, 15}, {DesignFont::Arial, 6}},
+    {WidgetKind::Label, "Label3", "Label3", {180, 1680, 375, 15}, {DesignFont::Arial, 6}, 0, nullptr, "Frame1"},
     // The schematic; Label12 is one character wide, so its caption stacks one character per line.
-    {Kind::Label, "Label12", nullptr, "机构简图", {360, 300, 255, 1035}, kTnr975},
-    {Kind::Picture, "Picture1", nullptr, "", {660, 180, 2475, 1395}, kTnr825},
-    {Kind::Label, "Label8", "Picture1", "L1", {60, 840, 255, 315}, kTnr825},
-    {Kind::Label, "Label9", "Picture1", "L2", {600, 120, 315, 255}, kTnr825},
-    {Kind::Label, "Label10", "Picture1", "L3", {1800, 420, 255, 315}, kTnr825},
-    {Kind::Label, "Label11", "Picture1", "L4", {1080, 900, 375, 255}, kTnr825},
+    {WidgetKind::Label, "Label12", "机构简图", {360, 300, 255, 1035}, kTnr975, 0, nullptr, nullptr},
+    {WidgetKind::Picture, "Picture1", "", {660, 180, 2475, 1395}, kTnr825, 0, nullptr, nullptr},
+    {WidgetKind::Label, "Label8", "L1", {60, 840, 255, 315}, kTnr825, 0, nullptr, "Picture1"},
+    {WidgetKind::Label, "Label9", "L2", {600, 120, 315, 255}, kTnr825, 0, nullptr, "Picture1"},
+    {WidgetKind::Label, "Label10", "L3", {1800, 420, 255, 315}, kTnr825, 0, nullptr, "Picture1"},
+    {WidgetKind::Label, "Label11", "L4", {1080, 900, 375, 255}, kTnr825, 0, nullptr, "Picture1"},
     // The show commands.
-    {Kind::Frame, "Frame2", nullptr, "运动规律显示", {3480, 180, 2355, 915}, kTnr825},
-    {Kind::Button, "Command3", "Frame2", "运动线图", {120, 300, 1095, 375}, kTnr975},
-    {Kind::Button, "Command4", "Frame2", "数据显示", {1440, 180, 675, 615}, kTnr975},
-    {Kind::Frame, "Frame3", nullptr, "动态演示", {6180, 180, 855, 915}, kTnr825},
-    {Kind::Button, "Command6", "Frame3", "动态  演示", {180, 180, 495, 615}, kTnr825},
+    {WidgetKind::Frame, "Frame2", "运动规律显示", {3480, 180, 2355, 915}, kTnr825, 0, nullptr, nullptr},
+    {WidgetKind::Button, "Command3", "运动线图", {120, 300, 1095, 375}, kTnr975, 9, &MainWindow::diagramsRequested, "Frame2"},
+    {WidgetKind::Button, "Command4", "数据显示", {1440, 180, 675, 615}, kTnr975, 10, &MainWindow::tableRequested, "Frame2"},
+    {WidgetKind::Frame, "Frame3", "动态演示", {6180, 180, 855, 915}, kTnr825, 0, nullptr, nullptr},
+    {WidgetKind::Button, "Command6", "动态  演示", {180, 180, 495, 615}, kTnr825, 11, &MainWindow::animationRequested, "Frame3"},
     // Output panel.
-    {Kind::Frame, "Frame4", nullptr, "主要运动参数输出", {3360, 1260, 3795, 3495}, kTnr825},
-    {Kind::Label, "Label13", "Frame4", "机构名称", {180, 300, 1215, 315}, kTnr975},
-    {Kind::Output, "Text8", "Frame4", "", {1860, 240, 1695, 360}, kTnr975},
-    {Kind::Label, "Label14", "Frame4", "最大摆角（度）", {180, 720, 1455, 315}, kTnr975},
-    {Kind::Output, "Text9", "Frame4", "", {1860, 660, 1095, 360}, kTnr975},
-    {Kind::Label, "Label15", "Frame4", "最小传动角（度）", {120, 1140, 1575, 315}, kTnr975},
-    {Kind::Output, "Text10", "Frame4", "", {1860, 1080, 1095, 375}, kTnr975},
-    {Kind::Label, "Label16", "Frame4", "行程速比系数K", {120, 1620, 1335, 315}, kTnr975},
-    {Kind::Output, "Text11", "Frame4", "", {1860, 1560, 1095, 360}, kTnr975},
-    {Kind::Label, "Label17", "Frame4", "最大角位移（度）", {120, 2100, 1575, 315}, kTnr975},
-    {Kind::Output, "Text12", "Frame4", "", {1860, 2040, 1095, 375}, kTnr975},
-    {Kind::Label, "Label18", "Frame4", "最大角速度（1/s)", {120, 2580, 1515, 315}, kTnr975},
-    {Kind::Output, "Text13", "Frame4", "", {1860, 2580, 1095, 375}, kTnr975},
-    {Kind::Label, "Label19", "Frame4", "  最大角加速度(1/ s2)", {60, 3060, 1875, 315}, kTnr975},
-    {Kind::Output, "Text14", "Frame4", "", {1860, 3060, 1095, 360}, kTnr975},
-    {Kind::Button, "Command7", "Frame4", "执行", {3240, 960, 375, 795}, kTnr12},
-    {Kind::Button, "Command8", "Frame4", "清除", {3240, 2280, 375, 795}, kTnr12},
+    {WidgetKind::Frame, "Frame4", "主要运动参数输出", {3360, 1260, 3795, 3495}, kTnr825, 0, nullptr, nullptr},
+    {WidgetKind::Label, "Label13", "机构名称", {180, 300, 1215, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Output, "Text8", "", {1860, 240, 1695, 360}, kTnr975, 12, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label14", "最大摆角（度）", {180, 720, 1455, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Output, "Text9", "", {1860, 660, 1095, 360}, kTnr975, 13, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label15", "最小传动角（度）", {120, 1140, 1575, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Output, "Text10", "", {1860, 1080, 1095, 375}, kTnr975, 14, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label16", "行程速比系数K", {120, 1620, 1335, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Output, "Text11", "", {1860, 1560, 1095, 360}, kTnr975, 15, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label17", "最大角位移（度）", {120, 2100, 1575, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Output, "Text12", "", {1860, 2040, 1095, 375}, kTnr975, 16, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label18", "最大角速度（1/s)", {120, 2580, 1515, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Output, "Text13", "", {1860, 2580, 1095, 375}, kTnr975, 17, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label19", "  最大角加速度(1/ s2)", {60, 3060, 1875, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Output, "Text14", "", {1860, 3060, 1095, 360}, kTnr975, 18, nullptr, "Frame4"},
+    {WidgetKind::Button, "Command7", "执行", {3240, 960, 375, 795}, kTnr12, 19, &MainWindow::onExecuteClicked, "Frame4"},
+    {WidgetKind::Button, "Command8", "清除", {3240, 2280, 375, 795}, kTnr12, 20, &MainWindow::onClearOutputClicked, "Frame4"},
 };
-
-// The widgets that can take the focus, in tab order; the labels, frames and the picture cannot.
-constexpr const char* kTabOrder[] = {"Text1",    "Text2",    "Text3",    "Text4",    "Text5",
-                                     "Text6",    "Command1", "Command2", "Command3", "Command4",
-                                     "Command6", "Text8",    "Text9",    "Text10",   "Text11",
-                                     "Text12",   "Text13",   "Text14",   "Command7", "Command8"};
+// clang-format on
 
 }  // namespace
 
@@ -202,74 +169,25 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
 }
 
 void MainWindow::createWidgets(QWidget* client) {
-    std::size_t inputCount = 0;
-    std::size_t outputCount = 0;
-    for (const WidgetSpec& w : kWidgets) {
-        QWidget* parent =
-            w.parent ? client->findChild<QWidget*>(QString::fromLatin1(w.parent)) : client;
-        const QFont font = designFont(w.font.face, w.font.points);
-        switch (w.kind) {
-            case Kind::Frame:
-                makeFrame(parent, w.name, text(w.caption), w.rect, font);
-                break;
-            case Kind::Label:
-            case Kind::OneLineLabel:
-                makeLabel(parent, w.name, text(w.caption), w.rect, font)
-                    ->setWordWrap(w.kind == Kind::Label);
-                break;
-            case Kind::Input: {
-                InputBox* box = makeInputBox(parent, w.name, w.rect, font);
-                const std::size_t i = inputCount++;
-                inputs_[i] = box;
-                connect(box, &InputBox::focusReset, this, [this, i] { onInputFocusReset(i); });
-                break;
-            }
-            case Kind::Output: {
-                auto* box = new QLineEdit(parent);
-                box->setObjectName(QString::fromLatin1(w.name));
-                box->setGeometry(twipsRect(w.rect.left, w.rect.top, w.rect.width, w.rect.height));
-                box->setFont(font);
-                outputs_[outputCount++] = box;
-                break;
-            }
-            case Kind::Button:
-                makeButton(parent, w.name, text(w.caption), w.rect, font);
-                break;
-            case Kind::Picture:
-                picture1_ = makeDrawingArea(parent, w.name, w.rect);
-                // A picture, not a place to type: it never takes the focus.
-                picture1_->setFocusPolicy(Qt::NoFocus);
-                break;
-        }
+    buildWidgets<MainWindow>(this, client, kWidgets);
+    for (std::size_t i = 0; i < inputs_.size(); ++i) {
+        inputs_[i] = widget<InputBox>(client, kInputNames[i]);
+        connect(inputs_[i], &InputBox::focusReset, this, [this, i] { onInputFocusReset(i); });
     }
-
-    const std::pair<const char*, Command> buttons[] = {
-        {"Command1", &MainWindow::onCommand1Clicked},  {"Command2", &MainWindow::onCommand2Clicked},
-        {"Command3", &MainWindow::diagramsRequested},  {"Command4", &MainWindow::tableRequested},
-        {"Command6", &MainWindow::animationRequested}, {"Command7", &MainWindow::onCommand7Clicked},
-        {"Command8", &MainWindow::onCommand8Clicked},
-    };
-    for (const auto& [name, command] : buttons) {
-        connect(client->findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked,
-                this, command);
+    for (std::size_t i = 0; i < outputs_.size(); ++i) {
+        outputs_[i] = widget<QLineEdit>(client, kOutputNames[i]);
     }
-
-    QWidget* previous = nullptr;
-    for (const char* name : kTabOrder) {
-        QWidget* widget = client->findChild<QWidget*>(QString::fromLatin1(name));
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
+    schematic_ = widget<DrawingArea>(client, "Picture1");
+    // A picture, not a place to type: it never takes the focus.
+    schematic_->setFocusPolicy(Qt::NoFocus);
 }
 
 void MainWindow::drawSchematic() {
     // User units are twips, so the segments are drawn at their own coordinates.
-    picture1_->setScale(0, 0, picture1_->width() * kTwipsPerPixel,
-                        picture1_->height() * kTwipsPerPixel);
+    schematic_->setScale(0, 0, schematic_->width() * kTwipsPerPixel,
+                         schematic_->height() * kTwipsPerPixel);
     for (const Segment& s : kSchematicLines) {
-        picture1_->line(s.x1, s.y1, s.x2, s.y2);
+        schematic_->line(s.x1, s.y1, s.x2, s.y2);
     }
 }
 
@@ -287,26 +205,26 @@ void MainWindow::createMenus() {
     const Menu menus[] = {
         {"iuput",
          "输入数据",
-         {{"affirm", "确定", &MainWindow::onCommand1Clicked},
-          {"delete", "删除", &MainWindow::onCommand2Clicked}}},
+         {{"affirm", "确定", &MainWindow::onConfirmClicked},
+          {"delete", "删除", &MainWindow::onCancelClicked}}},
         {"analysis",
          "运动分析",
-         {{"opration", "执行", &MainWindow::onCommand7Clicked},
+         {{"opration", "执行", &MainWindow::onExecuteClicked},
           {"prin", "打印", &MainWindow::tableRequested},
-          {"clear", "清除", &MainWindow::onCommand8Clicked}}},
+          {"clear", "清除", &MainWindow::onClearOutputClicked}}},
         {"display",
          "运动显示",
          {{"transfer", "位移图", &MainWindow::displacementDiagramRequested},
           {"velocity", "速度图", &MainWindow::diagramsRequested},
           {"accelerlation", "加速度图", &MainWindow::diagramsRequested},
-          {"clear2", "清除", &MainWindow::onClear1Clicked}}},
+          {"clear2", "清除", &MainWindow::onEraseClientClicked}}},
         {"dplay",
          "动态显示",
          {{"low", "低速", &MainWindow::animationRequested},
           {"middle", "中速", &MainWindow::animationRequested},
           {"high", "高速", &MainWindow::animationRequested},
           {"boundary", "范围", &MainWindow::animationRequested},
-          {"clear1", "清除", &MainWindow::onClear1Clicked}}},
+          {"clear1", "清除", &MainWindow::onEraseClientClicked}}},
         {"modle", "运动模式", {}},  // the presets, below
     };
     auto addItem = [](QMenu* menu, const char* name, const char* caption) {
@@ -334,20 +252,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-void MainWindow::onCommand1Clicked() {
+void MainWindow::onConfirmClicked() {
     const std::array<double*, 6> fields = inputFields(state_.inputs);
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
         *fields[i] = readNumber(inputs_[i]->text().toStdString());
     }
 }
 
-void MainWindow::onCommand2Clicked() {
+void MainWindow::onCancelClicked() {
     for (InputBox* box : inputs_) {
         box->clear();
     }
 }
 
-void MainWindow::onCommand7Clicked() {
+void MainWindow::onExecuteClicked() {
     const ExecuteOutcome outcome = executeAnalysis(state_);
     for (std::size_t i = 0; i < outputs_.size(); ++i) {
         if (outcome.boxes[i]) {
@@ -369,7 +287,7 @@ void MainWindow::onCommand7Clicked() {
     }
 }
 
-void MainWindow::onCommand8Clicked() {
+void MainWindow::onClearOutputClicked() {
     for (QLineEdit* box : outputs_) {
         box->clear();
     }
@@ -377,7 +295,7 @@ void MainWindow::onCommand8Clicked() {
     state_.maxima = {};
 }
 
-void MainWindow::onClear1Clicked() {
+void MainWindow::onEraseClientClicked() {
     // Nothing is ever drawn on the client area itself, so erasing it is a repaint of the
     // background; the widgets and the schematic are untouched.
     centralWidget()->update();

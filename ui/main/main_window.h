@@ -19,6 +19,15 @@ class MainWindow : public QMainWindow {
   public:
     explicit MainWindow(SharedState& state, QWidget* parent = nullptr);
 
+    // Button and menu item of each pair share one handler.
+    void onConfirmClicked();  // "确 定", affirm: reads the six boxes into the inputs
+    void onCancelClicked();   // "取 消", delete: empties the boxes, keeps what was stored
+    void onExecuteClicked();  // "执行", opration: classifies, analyses, fills the output boxes
+    void onClearOutputClicked();  // "清除", clear: empties the output boxes, resets the maxima
+    void onEraseClientClicked();  // clear1, clear2: erases the window's own drawing surface
+    void onPresetClicked(std::size_t preset);  // index into the preset table, "运动模式" menu
+    void onInputFocusReset(std::size_t box);   // Text1..Text6 gained the focus: the field is 0
+
   signals:
     // The show commands; the application hides this window and shows the target.
     void diagramsRequested();             // "运动线图", "速度图", "加速度图"
@@ -32,7 +41,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // A command of a button or menu item: a handler below or one of the show signals.
+    // A command of a button or menu item: a handler above or one of the show signals.
     using Command = void (MainWindow::*)();
 
     // The widgets at their twip positions, the buttons' commands and the tab order.
@@ -40,19 +49,10 @@ class MainWindow : public QMainWindow {
     void drawSchematic();
     void createMenus();
 
-    // Button and menu item of each pair share one handler.
-    void onCommand1Clicked();  // confirm ("确 定", affirm)
-    void onCommand2Clicked();  // cancel ("取 消", delete)
-    void onCommand7Clicked();  // execute ("执行", opration)
-    void onCommand8Clicked();  // clear the output ("清除", clear)
-    void onClear1Clicked();    // erase the window's own drawing surface (clear1, clear2)
-    void onPresetClicked(std::size_t preset);  // index into the preset table, "运动模式" menu
-    void onInputFocusReset(std::size_t box);   // Text1..Text6 gained the focus: the field is 0
-
     SharedState& state_;
     std::array<InputBox*, 6> inputs_{};    // Text1..Text6: L1, L2, L3, L4, n, M
     std::array<QLineEdit*, 7> outputs_{};  // Text8..Text14
-    DrawingArea* picture1_ = nullptr;      // the schematic
+    DrawingArea* schematic_ = nullptr;     // Picture1
 };
 
 }  // namespace fourbar::ui

@@ -3,12 +3,15 @@
 
 #include <QMessageBox>
 
+#include "core/messages.h"
+
 namespace fourbar::ui {
 
 void showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("messageBox"));
-    box.setWindowTitle(QStringLiteral("四杆机构"));
+    box.setWindowTitle(QString::fromUtf8(messages::appTitle.data(),
+                                         static_cast<qsizetype>(messages::appTitle.size())));
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
