@@ -5,6 +5,7 @@
 
 #include "ui/application.h"
 #include "ui/main/main_window.h"
+#include "ui/toolkit/drawing_area.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ class MainWindowTest : public QObject {
 
     std::unique_ptr<fourbar::ui::Application> app_;
     QWidget* form1() { return &app_->mainWindow(); }
-    fourbar::LinkageState& linkage() { return app_->state().linkage; }
+    fourbar::LinkageState& linkage() { return app_->state().inputs; }
     QStringList run(const char* name) { return trigger(form1(), name); }
     QLineEdit* box(int n) { return form1()->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
     // The texts of TextFirst..TextLast joined by '|'.
@@ -91,6 +92,76 @@ class MainWindowTest : public QObject {
                  "Text8 Text9 Text10 Text11 Text12 Text13 Text14 Command7 Command8 Text1");
     }
 
+    // Every caption of the window, its menus and their items, as the user reads them.
+    void captions() {
+        const std::pair<const char*, const char*> rows[] = {{"Frame1", " 请输入已知条件   "},
+                                                            {"Label1", "L1(mm):"},
+                                                            {"Label2", "L2(mm):"},
+                                                            {"Label4", "L3(mm):"},
+                                                            {"Label5", "L4(mm):"},
+                                                            {"Label6", "n(r/min):"},
+                                                            {"Label7", " M (装配型式)"},
+                                                            {"Command1", "确 定"},
+                                                            {"Command2", "取 消"},
+                                                            {"Label3", "Label3"},
+                                                            {"Label12", "机构简图"},
+                                                            {"Label8", "L1"},
+                                                            {"Label9", "L2"},
+                                                            {"Label10", "L3"},
+                                                            {"Label11", "L4"},
+                                                            {"Frame2", "运动规律显示"},
+                                                            {"Command3", "运动线图"},
+                                                            {"Command4", "数据显示"},
+                                                            {"Frame3", "动态演示"},
+                                                            {"Command6", "动态  演示"},
+                                                            {"Frame4", "主要运动参数输出"},
+                                                            {"Label13", "机构名称"},
+                                                            {"Label14", "最大摆角（度）"},
+                                                            {"Label15", "最小传动角（度）"},
+                                                            {"Label16", "行程速比系数K"},
+                                                            {"Label17", "最大角位移（度）"},
+                                                            {"Label18", "最大角速度（1/s)"},
+                                                            {"Label19", "  最大角加速度(1/ s2)"},
+                                                            {"Command7", "执行"},
+                                                            {"Command8", "清除"},
+                                                            // Menus, then their items in order.
+                                                            {"iuput", "输入数据"},
+                                                            {"analysis", "运动分析"},
+                                                            {"display", "运动显示"},
+                                                            {"dplay", "动态显示"},
+                                                            {"modle", "运动模式"},
+                                                            {"affirm", "确定"},
+                                                            {"delete", "删除"},
+                                                            {"opration", "执行"},
+                                                            {"prin", "打印"},
+                                                            {"clear", "清除"},
+                                                            {"transfer", "位移图"},
+                                                            {"velocity", "速度图"},
+                                                            {"accelerlation", "加速度图"},
+                                                            {"clear2", "清除"},
+                                                            {"low", "低速"},
+                                                            {"middle", "中速"},
+                                                            {"high", "高速"},
+                                                            {"boundary", "范围"},
+                                                            {"clear1", "清除"},
+                                                            {"crankrocker", "曲柄摇杆"},
+                                                            {"rockercrank", "摇杆曲柄"},
+                                                            {"doublecrank", " 双曲柄"},
+                                                            {"doublerocker1", "双摇杆1"},
+                                                            {"doublerocker2", "双摇杆2"},
+                                                            {"doublerocker3", "双摇杆3"},
+                                                            {"doublerocker4", "双摇杆4"}};
+        QCOMPARE(form1()->windowTitle(), " 四杆机构");
+        for (const auto& [name, caption] : rows) {
+            QObject* o = form1()->findChild<QObject*>(name);
+            QVERIFY2(o != nullptr, name);
+            const char* property = qobject_cast<QGroupBox*>(o) ? "title"
+                                   : qobject_cast<QMenu*>(o)   ? "title"
+                                                               : "text";
+            QCOMPARE(o->property(property).toString(), QString(caption));
+        }
+    }
+
     // Text8..Text14 after preset, confirm and execute, with "K" in Text11 before: only a
     // crank-rocker writes it.
     void presetConfirmExecute_data() {
@@ -135,9 +206,9 @@ class MainWindowTest : public QObject {
             QCOMPARE(boxes(1, 6) + boxes(8, 14),
                      cancel ? "|||||" + shown : " 150| 220| 250| 300| 100|-1||||||");
             QCOMPARE(linkage().mechanismName.empty(), !cancel);
-            const auto& t = app_->state().tables;
-            QCOMPARE(t.maxTheta3 > 0 && t.maxOmega3 > 0 && t.maxAlpha3 > 0, cancel);
-            QCOMPARE(t.maxTheta3 + t.maxOmega3 + t.maxAlpha3 == 0, !cancel);
+            const fourbar::Maxima& m = app_->state().maxima;
+            QCOMPARE(m.theta3 > 0 && m.omega3 > 0 && m.alpha3 > 0, cancel);
+            QCOMPARE(m == fourbar::Maxima{}, !cancel);
         }
     }
 
@@ -168,25 +239,63 @@ class MainWindowTest : public QObject {
                      QString(" %1 %2 %3").arg(linkage().L2).arg(linkage().L3).arg(linkage().L4),
                  " 150| 220||| 100|-1 220 0 0");
         QTest::keyClicks(box(3), "260");
+        // A show command, the window it opens and that window's "退出".
+        struct Road {
+            const char* command;
+            const char* window;
+            const char* exit;
+        };
+        const Road roads[] = {
+            {"transfer", "Form3", "Command4"},      {"velocity", "Form3", "Command4"},
+            {"accelerlation", "Form3", "Command4"}, {"prin", "Form4", "Command2"},
+            {"low", "Form2", "Command5"},           {"middle", "Form2", "Command5"},
+            {"high", "Form2", "Command5"},          {"boundary", "Form2", "Command5"},
+            {"Command3", "Form3", "Command4"},      {"Command4", "Form4", "Command2"},
+            {"Command6", "Form2", "Command5"},
+        };
         QMap<QString, QPointer<QWidget>> created;  // nulled if a window is deleted
-        for (const char* row :
-             {"transfer Form3 Command4", "velocity Form3 Command4", "accelerlation Form3 Command4",
-              "prin Form4 Command2", "low Form2 Command5", "middle Form2 Command5",
-              "high Form2 Command5", "boundary Form2 Command5", "Command3 Form3 Command4",
-              "Command4 Form4 Command2", "Command6 Form2 Command5"}) {
-            const QStringList r = QString(row).split(' ');  // command, window, its "退出"
+        for (const Road& road : roads) {
             for (bool byClose : {false, true}) {
-                trigger(form1(), r[0]);
-                QWidget* shown = created[r[1]] = created.value(r[1], shownForms().value(0));
+                trigger(form1(), road.command);
+                QWidget* shown = created[road.window] =
+                    created.value(road.window, shownForms().value(0));
                 QCOMPARE(shownForms(), QWidgetList{shown});  // the one created the first time
-                QCOMPARE(shown->objectName(), r[1]);
+                QCOMPARE(shown->objectName(), road.window);
                 QVERIFY(QTest::qWaitForWindowActive(shown));
-                byClose ? void(shown->close()) : void(trigger(shown, r[2]));
+                byClose ? void(shown->close()) : void(trigger(shown, road.exit));
                 QCOMPARE(shownForms(), QWidgetList{form1()});
                 QVERIFY(QTest::qWaitForWindowActive(form1()));
                 QCOMPARE(QApplication::focusWidget()->objectName() + box(3)->text(), "Text3260");
             }
         }
+    }
+
+    // What the other windows show belongs to the last analysis: a focus reset that zeroes L1 and
+    // L2, and newly confirmed lengths, change nothing in the listing until the next execute.
+    void windowsShowTheLastAnalysis() {
+        const auto listing = [this] {
+            trigger(form1(), "Command4");
+            QWidget* table = shownForms().value(0);
+            trigger(table, "Command1");
+            const QStringList lines =
+                table->findChild<fourbar::ui::DrawingArea*>("Picture1")->printedLines();
+            trigger(table, "Command2");
+            return lines;
+        };
+        run("doublerocker1");
+        run("Command1");
+        run("Command7");
+        QTest::mouseClick(box(2), Qt::LeftButton);
+        QTest::mouseClick(box(1), Qt::LeftButton);
+        QCOMPARE(linkage().L1 + linkage().L2, 0.0);
+        const QStringList analysed = listing();
+        QCOMPARE(analysed.size(), 2 + 7);  // title, heading, every tenth degree of 16..84
+        QVERIFY(analysed[2].startsWith("   16 "));
+        run("crankrocker");
+        run("Command1");
+        QCOMPARE(listing(), analysed);
+        run("Command7");
+        QCOMPARE(listing().size(), 2 + 36);
     }
 
     // Closing the main window ends the event loop.

@@ -61,6 +61,24 @@ class ToolkitTest : public QObject {
         }
     }
 
+    // Point sizes at 96 logical dots per inch, rounded to the nearest pixel: the listing's 8 pt
+    // and 9 pt and the layout's 8.25 pt fall between whole pixels.
+    void fontPixelSizes_data() {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("6 pt") << 6.0 << 8;
+        QTest::newRow("8 pt") << 8.0 << 11;
+        QTest::newRow("8.25 pt") << 8.25 << 11;
+        QTest::newRow("9 pt") << 9.0 << 12;
+        QTest::newRow("9.75 pt") << 9.75 << 13;
+        QTest::newRow("12 pt") << 12.0 << 16;
+    }
+    void fontPixelSizes() {
+        QFETCH(double, points);
+        QFETCH(int, pixels);
+        QCOMPARE(designFont(DesignFont::SongTi, points).pixelSize(), pixels);
+    }
+
     // The ink of a caption in pixels: tall narrow buttons and labels stack it one character per
     // line with every character inside; a label without word wrap keeps one line; a frame's
     // caption sits on its top line, above a child placed 12 px down.
