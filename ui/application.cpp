@@ -2,6 +2,7 @@
 #include "ui/application.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 
 #include "ui/animation/animation_window.h"
 #include "ui/diagrams/diagrams_window.h"
@@ -32,7 +33,10 @@ Application::Application() : main_(std::make_unique<MainWindow>(state_)) {
             &Application::showDisplacementDiagram);
     connect(main, &MainWindow::tableRequested, this, &Application::showTable);
     connect(main, &MainWindow::animationRequested, this, &Application::showAnimation);
-    connect(main, &MainWindow::closed, this, &Application::onMainWindowClosed);
+    connect(main, &MainWindow::closed, this, &Application::endProgram);
+    // A quit request of the platform (the session ends) would otherwise ask every window to close,
+    // and a child window's close only brings back the main window.
+    QCoreApplication::instance()->installEventFilter(this);
     main_->show();
 }
 
@@ -69,15 +73,24 @@ void Application::switchTo(QWidget& target) {
     target.activateWindow();
 }
 
-void Application::onMainWindowClosed() {
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+        endProgram();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::endProgram() {
     for (QWidget* window :
-         {static_cast<QWidget*>(diagrams_.get()), static_cast<QWidget*>(table_.get()),
-          static_cast<QWidget*>(animation_.get())}) {
+         {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(diagrams_.get()),
+          static_cast<QWidget*>(table_.get()), static_cast<QWidget*>(animation_.get())}) {
         if (window != nullptr) {
             window->hide();
         }
     }
-    QCoreApplication::quit();
+    // Ends the event loop without asking the windows to close again.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace fourbar::ui

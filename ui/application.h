@@ -41,8 +41,10 @@ class Application : public QObject {
   private:
     // Hides the main window, then shows `target` and makes it the active window.
     void switchTo(QWidget& target);
-    // Closing the main window ends the program, even while another window exists hidden.
-    void onMainWindowClosed();
+    // Closing the main window, or a quit request of the platform while any window is shown, ends
+    // the program: every window is hidden and the event loop ends.
+    void endProgram();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     SharedState state_;
     std::unique_ptr<MainWindow> main_;

@@ -298,9 +298,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(listing().size(), 2 + 36);
     }
 
-    // Closing the main window ends the event loop.
-    void closingTheMainWindowEndsTheProgram() {
-        QTimer::singleShot(0, form1(), [this] { form1()->close(); });
+    // Closing the main window ends the event loop, and so does the platform's quit request while
+    // any window is shown.
+    void endingTheProgram_data() {
+        QTest::addColumn<QString>("shown");  // the window shown when the program is ended
+        QTest::addColumn<bool>("quit");      // a quit request, or the main window's close box
+        QTest::newRow("main window closed") << "" << false;
+        QTest::newRow("quit from the main window") << "" << true;
+        QTest::newRow("quit from the diagrams") << "Command3" << true;
+        QTest::newRow("quit from the table") << "Command4" << true;
+        QTest::newRow("quit from the animation") << "Command6" << true;
+    }
+    void endingTheProgram() {
+        QFETCH(QString, shown);
+        QFETCH(bool, quit);
+        if (!shown.isEmpty()) {
+            run(qPrintable(shown));
+        }
+        QTimer::singleShot(
+            0, form1(), [this, quit] { quit ? QCoreApplication::quit() : void(form1()->close()); });
         QTimer::singleShot(5000, form1(), [] { QCoreApplication::exit(1); });  // it did not end
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(shownForms(), QWidgetList());
