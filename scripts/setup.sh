@@ -4,10 +4,11 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libqt6svg6  # libqt6svg6 draws the SVG window icon
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-noto-cjk
     xvfb xauth x11-utils imagemagick
+    desktop-file-utils dpkg-dev file libxml2-utils  # the Debian package and its install test
 )
 
 missing=()
