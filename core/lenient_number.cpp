@@ -2,7 +2,9 @@
 #include "core/lenient_number.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace fourbar {
@@ -19,6 +21,34 @@ std::size_t skipDigits(std::string_view text, std::size_t i) {
         ++i;
     }
     return i;
+}
+
+// True when the number in text[begin, end), digits with at most one point and an optional
+// exponent, has its leading digit above the units: a number out of double range is then too large
+// rather than too small. Needs a nonzero digit.
+bool leadsAboveUnits(std::string_view text, std::size_t begin, std::size_t end) {
+    std::size_t mantissaEnd = begin;
+    while (mantissaEnd < end && text[mantissaEnd] != 'e' && text[mantissaEnd] != 'E') {
+        ++mantissaEnd;
+    }
+    const std::string_view mantissa = text.substr(begin, mantissaEnd - begin);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t lead = mantissa.find_first_not_of("0.");
+    // The power of ten of the leading digit, before the exponent.
+    long long power = lead < point ? static_cast<long long>(point - lead) - 1
+                                   : -static_cast<long long>(lead - point);
+    if (mantissaEnd < end) {
+        std::size_t e = mantissaEnd + 1;
+        const bool negative = text[e] == '-';
+        e += text[e] == '+' || text[e] == '-';
+        long long exponent = 0;
+        // Saturates far beyond any mantissa's length, so that long exponents cannot overflow.
+        for (; e < end && exponent < 1'000'000'000; ++e) {
+            exponent = exponent * 10 + (text[e] - '0');
+        }
+        power += negative ? -exponent : exponent;
+    }
+    return power > 0;
 }
 
 }  // namespace
@@ -61,9 +91,15 @@ double readNumber(std::string_view text) {
     // values outside the double range instead of returning infinity.
     const auto result =
         std::from_chars(text.data() + begin, text.data() + end, value, std::chars_format::general);
-    if (result.ec != std::errc() || !std::isfinite(value) || value == 0.0) {
-        // Too large or too small for a double: 0, as for a text that is not a number.
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large for a double is infinite, so that the analysis refuses it instead of running
+        // with a plausible-looking 0; too small is 0.
+        value = leadsAboveUnits(text, begin, end) ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (result.ec != std::errc()) {
         return 0.0;
+    }
+    if (value == 0.0) {
+        return 0.0;  // never -0
     }
     return negative ? -value : value;
 }

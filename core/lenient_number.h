@@ -7,8 +7,8 @@ namespace fourbar {
 
 // The number the text begins with: leading blanks, an optional sign, digits with at most one
 // decimal point, and an optional exponent; the rest is ignored. 0 when the text does not begin with
-// a number ("abc", "inf", "nan", "" and "--5" all give 0; "0x10" gives 0) and when the number is
-// too large for a double.
+// a number ("abc", "inf", "nan", "" and "--5" all give 0; "0x10" gives 0). A number too large for
+// a double ("1e400") is infinite with its sign; one too small ("1e-400") is 0.
 double readNumber(std::string_view text);
 
 }  // namespace fourbar

@@ -188,6 +188,16 @@ double minTransmissionAngle(double L1, double L2, double L3, double L4) {
 
 ExecuteOutcome executeAnalysis(SharedState& shared) {
     LinkageState& state = shared.inputs;
+    // A value beyond double range is refused as a run that overflows is: the closure test would
+    // otherwise call an infinite length one that cannot close. Nothing was run, so the last
+    // analysis stays.
+    if (!std::isfinite(state.L1) || !std::isfinite(state.L2) || !std::isfinite(state.L3) ||
+        !std::isfinite(state.L4) || !std::isfinite(state.n) || !std::isfinite(state.M)) {
+        ExecuteOutcome out;
+        out.message = ExecuteMessage::RunFailed;
+        out.boxes.fill(std::string());
+        return out;
+    }
     // A name left over from other lengths must not choose an analysis: stop with the panel as it
     // is, and with the last analysis still the one the windows show.
     if (classifyLinkage(state) == Classification::CannotClose) {

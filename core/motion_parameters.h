@@ -17,7 +17,8 @@ double minTransmissionAngle(double L1, double L2, double L3, double L4);
 enum class ExecuteMessage {
     None,
     ClosureFailed,  // the lengths cannot close: nothing was run and the output panel keeps its text
-    RunFailed,      // the run could not close the loop: tables empty, Text9..Text14 emptied
+    RunFailed,      // the run could not close the loop: tables empty, Text9..Text14 emptied; or an
+                    // input beyond double range: nothing run, Text8..Text14 emptied
 };
 
 // What the execute command shows. boxes[0] is Text8 ... boxes[6] is Text14; nullopt means the
