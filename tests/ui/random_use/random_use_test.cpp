@@ -31,8 +31,25 @@ const char* const kTexts[] = {" 150", " 220", " 250",  " 300",   " 100",   "-1",
                               "--5",  "",     "  .e3", "1e-300", "-1e300", "1e300", "0.0001",
                               "2.5",  "-10",  "90",    "360",    "-45",    "5"};
 
-// Each action is one line, printed before it runs, so that a failing seed's output is a script
-// the replay test runs again: "<window> click|menu|type|scroll|tick|close [name [argument]]".
+// What a user does to one window; an animation timer's tick stands for its event.
+enum class Verb { Click, Menu, Type, Scroll, Tick, Close };
+
+struct Action {
+    const char* window;  // objectName of the window: Form1..Form4
+    Verb verb;
+    QString name;      // objectName of the button, menu item, input box, scroll bar or timer
+    QString argument;  // the text typed, or the scroll bar's value
+};
+
+// One line per action, printed before it runs, so that a failing seed's output shows what led to
+// the fault; the replay test below states such a sequence again as typed actions.
+QString describe(const Action& a) {
+    static const char* const verbs[] = {"click", "menu", "type", "scroll", "tick", "close"};
+    QString line = QString("%1 %2 %3").arg(a.window, verbs[int(a.verb)], a.name).trimmed();
+    return a.verb == Verb::Type ? line + " \"" + a.argument + '"'
+                                : (a.argument.isEmpty() ? line : line + ' ' + a.argument);
+}
+
 class RandomUse {
   public:
     RandomUse() {
@@ -68,76 +85,86 @@ class RandomUse {
     }
 
     // Draws an action of the visible window; weights are repeats in the pool.
-    QString draw(std::mt19937& rng) {
+    Action draw(std::mt19937& rng) {
         auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
         QWidget* w = visibleWindows().value(0);
-        const QString form = w->objectName() + ' ';
-        QStringList pool;
+        const QByteArray form = w->objectName().toLatin1();
+        const char* window = form == "Form1"   ? "Form1"
+                             : form == "Form2" ? "Form2"
+                             : form == "Form3" ? "Form3"
+                                               : "Form4";
+        QList<Action> pool;
         for (QPushButton* button : w->findChildren<QPushButton*>()) {
-            pool.append(QStringList(2, form + "click " + button->objectName()));
+            pool.append(QList<Action>(2, {window, Verb::Click, button->objectName(), {}}));
         }
         for (QAction* action : w->findChildren<QAction*>(QRegularExpression("^[a-z]"))) {
-            pool << form + "menu " + action->objectName();
+            pool.append({window, Verb::Menu, action->objectName(), {}});
         }
         for (QLineEdit* box : w->findChildren<QLineEdit*>(QRegularExpression("^Text[1-7]$"))) {
-            pool << form + "type " + box->objectName();
+            pool.append({window, Verb::Type, box->objectName(), {}});
         }
         if (auto* bar = w->findChild<QScrollBar*>("HScroll1")) {
             const int value = bar->minimum() + pick(bar->maximum() - bar->minimum() + 1);
-            pool << form + "scroll HScroll1 " + QString::number(value);
+            pool.append({window, Verb::Scroll, "HScroll1", QString::number(value)});
         }
         if (app_.animationWindow() != nullptr) {
-            pool.append({"Form2 tick Timer1", "Form2 tick Timer2"});
+            pool.append({{"Form2", Verb::Tick, "Timer1", {}}, {"Form2", Verb::Tick, "Timer2", {}}});
         }
-        if (form != "Form1 ") {
-            pool << form + "close";
+        if (form != "Form1") {
+            pool.append({window, Verb::Close, {}, {}});
         }
-        QString action = pool[pick(int(pool.size()))];
-        if (action.contains(" type ")) {
-            QString typed = QString::fromLatin1(kTexts[pick(int(std::size(kTexts)))]);
+        Action action = pool[pick(int(pool.size()))];
+        if (action.verb == Verb::Type) {
+            action.argument = QString::fromLatin1(kTexts[pick(int(std::size(kTexts)))]);
             if (pick(3) == 0) {  // a random length in mm, sometimes with a fraction
-                typed = QString::number(pick(600) + 1) + (pick(2) ? "" : ".5");
+                action.argument = QString::number(pick(600) + 1) + (pick(2) ? "" : ".5");
             }
-            action += " \"" + typed + '"';
         }
         return action;
     }
 
-    void perform(const QString& action) {
-        print(action);
-        const QStringList words = action.split(' ');
-        QWidget* w = window(words[0]);
+    void perform(const Action& action) {
+        print(describe(action));
+        QWidget* w = window(action.window);
         QVERIFY2(w != nullptr, "the action's window does not exist");
-        const QString& verb = words[1];
-        if (verb == "click") {
-            QTest::mouseClick(w->findChild<QPushButton*>(words[2]), Qt::LeftButton);
-        } else if (verb == "menu") {
-            w->findChild<QAction*>(words[2])->trigger();
-        } else if (verb == "type") {
-            auto* box = w->findChild<QLineEdit*>(words[2]);
-            QTest::mouseClick(box, Qt::LeftButton);  // the focus empties an input box
-            const QString quoted = action.section(' ', 3, -1);
-            QTest::keyClicks(box, quoted.mid(1, quoted.size() - 2));
-        } else if (verb == "scroll") {
-            w->findChild<QScrollBar*>(words[2])->setValue(words[3].toInt());
-        } else if (verb == "tick") {
-            auto* animation = qobject_cast<fourbar::ui::AnimationWindow*>(w);
-            words[2] == "Timer1" ? animation->onTimer1Tick() : animation->onTimer2Tick();
-        } else if (verb == "close") {
-            w->close();
+        switch (action.verb) {
+            case Verb::Click:
+                QTest::mouseClick(w->findChild<QPushButton*>(action.name), Qt::LeftButton);
+                break;
+            case Verb::Menu:
+                w->findChild<QAction*>(action.name)->trigger();
+                break;
+            case Verb::Type: {
+                auto* box = w->findChild<QLineEdit*>(action.name);
+                QTest::mouseClick(box, Qt::LeftButton);  // the focus empties an input box
+                QTest::keyClicks(box, action.argument);
+                break;
+            }
+            case Verb::Scroll:
+                w->findChild<QScrollBar*>(action.name)->setValue(action.argument.toInt());
+                break;
+            case Verb::Tick:
+                emit w->findChild<Timer*>(action.name)->tick();
+                break;
+            case Verb::Close:
+                w->close();
+                break;
         }
         if (auto* animation = app_.animationWindow(); animation != nullptr && !tickLogged_) {
             // The window's own timers tick while events are processed: their steps go in the log.
             tickLogged_ = true;
-            QObject::connect(animation->timer1(), &Timer::tick, [] { print("  Timer1 ticked"); });
-            QObject::connect(animation->timer2(), &Timer::tick, [] { print("  Timer2 ticked"); });
+            for (const char* name : {"Timer1", "Timer2"}) {
+                QObject::connect(animation->findChild<Timer*>(name), &Timer::tick,
+                                 [name] { print(QString("  %1 ticked").arg(name)); });
+            }
         }
         QCoreApplication::processEvents();
         // How far the actions got, for the summary: analyses with results, animations started.
-        analyses_ += action.contains(QRegularExpression("Command7|opration")) &&
+        analyses_ += (action.name == "Command7" || action.name == "opration") &&
+                     QByteArray(action.window) == "Form1" &&
                      !app_.mainWindow().findChild<QLineEdit*>("Text9")->text().isEmpty();
-        animations_ +=
-            action == "Form2 click Command1" && app_.animationWindow()->timer1()->isTicking();
+        animations_ += QByteArray(action.window) == "Form2" && action.name == "Command1" &&
+                       w->findChild<Timer*>("Timer1")->isTicking();
     }
     QString summary() const {
         return QString("%1 analyses with results, %2 animations started")
@@ -182,6 +209,8 @@ class RandomUse {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Action)
+
 class RandomUseTest : public QObject {
     Q_OBJECT
 
@@ -212,23 +241,25 @@ class RandomUseTest : public QObject {
 
     // Action sequences that once went wrong, run again as they were printed.
     void replay_data() {
-        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QList<Action>>("actions");
         // A new analysis of another kind while the animation of the last one is still running.
-        QTest::addRow("kind changes under a running animation") << QStringList{
-            "Form1 menu crankrocker",     "Form1 click Command1",     "Form1 click Command7",
-            "Form1 click Command6",       "Form2 click Command1",     "Form2 tick Timer1",
-            "Form2 click Command5",       "Form1 menu doublerocker1", "Form1 click Command1",
-            "Form1 click Command7",       "Form2 tick Timer2",        "Form2 tick Timer1",
-            "Form1 type Text2 \"1e999\"", "Form1 menu affirm",        "Form1 menu opration",
-            "Form2 tick Timer2"};
+        QTest::addRow("kind changes under a running animation") << QList<Action>{
+            {"Form1", Verb::Menu, "crankrocker", {}}, {"Form1", Verb::Click, "Command1", {}},
+            {"Form1", Verb::Click, "Command7", {}},   {"Form1", Verb::Click, "Command6", {}},
+            {"Form2", Verb::Click, "Command1", {}},   {"Form2", Verb::Tick, "Timer1", {}},
+            {"Form2", Verb::Click, "Command5", {}},   {"Form1", Verb::Menu, "doublerocker1", {}},
+            {"Form1", Verb::Click, "Command1", {}},   {"Form1", Verb::Click, "Command7", {}},
+            {"Form2", Verb::Tick, "Timer2", {}},      {"Form2", Verb::Tick, "Timer1", {}},
+            {"Form1", Verb::Type, "Text2", "1e999"},  {"Form1", Verb::Menu, "affirm", {}},
+            {"Form1", Verb::Menu, "opration", {}},    {"Form2", Verb::Tick, "Timer2", {}}};
     }
     void replay() {
-        QFETCH(QStringList, actions);
+        QFETCH(QList<Action>, actions);
         RandomUse use;
-        for (const QString& action : actions) {
+        for (const Action& action : actions) {
             use.perform(action);
             const QString fault = use.fault();
-            QVERIFY2(fault.isEmpty(), qPrintable(action + ": " + fault));
+            QVERIFY2(fault.isEmpty(), qPrintable(describe(action) + ": " + fault));
         }
     }
 };
