@@ -49,7 +49,7 @@ void Application::showDiagrams() {
 
 void Application::showDisplacementDiagram() {
     showDiagrams();
-    diagrams_->onCommand1Clicked();
+    diagrams_->onAngleClicked();
 }
 
 void Application::showTable() {

@@ -2,47 +2,37 @@
 // link.
 #pragma once
 
-#include <QWidget>
-
+#include "core/diagrams.h"
 #include "core/shared_state.h"
+#include "ui/toolkit/child_window.h"
 
 namespace fourbar::ui {
 
 class DrawingArea;
-struct DiagramCurve;
 
-class DiagramsWindow : public QWidget {
+class DiagramsWindow : public ChildWindow {
     Q_OBJECT
 
   public:
     explicit DiagramsWindow(SharedState& state, QWidget* parent = nullptr);
 
     // "角位移": draws the axes and the output-link angle curve (also the main window's "位移图").
-    void onCommand1Clicked();
+    void onAngleClicked();
     // "角速度": the axes and the angular-velocity curve.
-    void onCommand2Clicked();
+    void onVelocityClicked();
     // "角加速度": the axes and the angular-acceleration curve.
-    void onCommand3Clicked();
-    // "退出": hides the window and asks for the main window.
-    void onCommand4Clicked();
+    void onAccelerationClicked();
     // "清除": erases the plot, axes included.
-    void onCommand5Clicked();
+    void onClearClicked();
 
-    // The plot area `Picture1`.
-    DrawingArea* plot() const { return picture1_; }
-
-  signals:
-    // "退出" or the title bar's close button: the window has hidden itself; show the main window.
-    void exitRequested();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
+    // The plot `Picture1`.
+    DrawingArea* plotArea() const { return plotArea_; }
 
   private:
-    void drawCurve(const DiagramCurve& curve);
+    void draw(DiagramQuantity quantity);
 
     SharedState& state_;
-    DrawingArea* picture1_ = nullptr;
+    DrawingArea* plotArea_ = nullptr;
 };
 
 }  // namespace fourbar::ui
