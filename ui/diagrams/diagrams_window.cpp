@@ -17,6 +17,7 @@ namespace {
 constexpr int kClientWidth = 6645;
 constexpr int kClientHeight = 4845;
 
+// Every widget of the window; "退出" comes before "清除" in the tab order, though it lies below it.
 // clang-format off
 constexpr WidgetSpec<DiagramsWindow> kWidgets[] = {
     {WidgetKind::Picture, "Picture1", "", {120, 120, 5895, 4455}, kDefaultFontSpec, 1, nullptr},
@@ -64,6 +65,7 @@ void DiagramsWindow::draw(DiagramQuantity quantity) {
         area.line(axis.from.x, axis.from.y, axis.to.x, axis.to.y);
     }
     const QColor colour(diagram.colour.red, diagram.colour.green, diagram.colour.blue);
+    // Segment by segment: a polyline primitive could join and end the segments on other pixels.
     for (const Polyline& polyline : diagram.curve) {
         for (std::size_t i = 1; i < polyline.size(); ++i) {
             area.line(polyline[i - 1].x, polyline[i - 1].y, polyline[i].x, polyline[i].y, colour);
