@@ -1,51 +1,80 @@
-// Classification, result tables, the engine's golden rows and the execute decision's golden texts.
+// Classification, result tables, the engine's golden rows, the execute decision's golden texts and
+// the analysis it leaves behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "core/analysis.h"
 #include "core/motion_parameters.h"
+#include "tests/core/confirmed_inputs.h"
 
 namespace fourbar {
 namespace {
 
-// The state after confirming "L1 L2 L3 L4 [n [M]]" (n and M default to 100 and -1).
-LinkageState confirmed(const std::string& inputs) {
-    LinkageState s;
-    s.n = 100;
-    s.M = -1;
-    std::istringstream(inputs) >> s.L1 >> s.L2 >> s.L3 >> s.L4 >> s.n >> s.M;
-    return s;
-}
+using testing_support::byLabel;
+using testing_support::confirmed;
+using testing_support::fields;
+using testing_support::Inputs;
 
-// "L1 L2 L3 L4 name": the name that classification gives, or "-" when the closure test fails.
-class Classify : public ::testing::TestWithParam<const char*> {};
+constexpr MechanismKind kFull = MechanismKind::FullTurn;
+constexpr MechanismKind kDoubleRocker = MechanismKind::DoubleRocker;
+constexpr MechanismKind kRockerCrank = MechanismKind::RockerCrank;
 
-TEST_P(Classify, NamesTheLinkage) {
-    LinkageState state = confirmed(GetParam());
-    state.mechanismName = "-";
-    const Classification result = mechdetermine(state);
-    std::string name = GetParam();
-    name.erase(0, name.rfind(' ') + 1);
-    EXPECT_EQ(result == Classification::Named, name != "-");
-    EXPECT_EQ(state.mechanismName, name);
-    const double s = std::fmin(std::fmin(state.L1, state.L2), std::fmin(state.L3, state.L4));
-    EXPECT_EQ(state.shortestLink, static_cast<float>(s));
+// The name that classification gives, and the kinds by which the readers then take the tables.
+struct ClassifyCase {
+    const char* label;
+    Inputs lengths;
+    const char* name = nullptr;  // nullptr: the closure test fails and the name stays as it was
+    MechanismKind byNameAndLengths = kFull;  // the diagrams' and the listing's rule
+    MechanismKind byName = kFull;            // the animation's rule
+};
+
+class Classify : public ::testing::TestWithParam<ClassifyCase> {};
+
+TEST_P(Classify, NamesTheLinkageAndItsKind) {
+    const ClassifyCase& c = GetParam();
+    LinkageState state = confirmed(c.lengths);
+    state.mechanismName = "kept";
+    EXPECT_EQ(classifyLinkage(state) == Classification::Named, c.name != nullptr);
+    EXPECT_EQ(state.mechanismName, c.name ? c.name : "kept");
+    if (c.name) {
+        EXPECT_EQ(kindFromNameAndLengths(state), c.byNameAndLengths);
+        EXPECT_EQ(kindFromName(state.mechanismName), c.byName);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, Classify,
-    ::testing::Values("150 220 250 300 B型曲柄摇杆机构", "250 220 150 300 B型摇杆曲柄机构",
-                      "220 250 300 150 双曲柄机构", "300 150 220 250 双摇杆机构",
-                      "220 150 300 100 双摇杆机构", "300 100 300 100 平行四边形机构",
-                      "100 100 200 200 正置曲柄摇杆机构", "100 200 200 100 A型曲柄摇杆机构",
-                      "12.3 22 25 30 A型曲柄摇杆机构", "300 220 150 250 A型摇杆曲柄机构",
-                      "200 100 100 200 正置摇杆曲柄机构", "100 100 100 300 -", "0 0 0 0 -",
-                      "100 100 12.3 300 -"));
+    ::testing::Values(
+        ClassifyCase{"crankRockerB", Inputs{150, 220, 250, 300}, "B型曲柄摇杆机构"},
+        ClassifyCase{"crankRockerA", Inputs{100, 200, 200, 100}, "A型曲柄摇杆机构"},
+        ClassifyCase{"crankRockerAFraction", Inputs{12.3, 22, 25, 30}, "A型曲柄摇杆机构"},
+        ClassifyCase{"crankRockerCentred", Inputs{100, 100, 200, 200}, "正置曲柄摇杆机构"},
+        ClassifyCase{"rockerCrankB", Inputs{250, 220, 150, 300}, "B型摇杆曲柄机构", kRockerCrank,
+                     kRockerCrank},
+        ClassifyCase{"rockerCrankA", Inputs{300, 220, 150, 250}, "A型摇杆曲柄机构", kRockerCrank,
+                     kRockerCrank},
+        ClassifyCase{"rockerCrankCentred", Inputs{200, 100, 100, 200}, "正置摇杆曲柄机构",
+                     kRockerCrank, kRockerCrank},
+        ClassifyCase{"doubleCrank", Inputs{220, 250, 300, 150}, "双曲柄机构"},
+        ClassifyCase{"doubleRocker", Inputs{300, 150, 220, 250}, "双摇杆机构", kDoubleRocker,
+                     kDoubleRocker},
+        ClassifyCase{"doubleRockerNonGrashof", Inputs{220, 150, 300, 100}, "双摇杆机构",
+                     kDoubleRocker, kDoubleRocker},
+        ClassifyCase{"parallelogram", Inputs{300, 100, 300, 100}, "平行四边形机构"},
+        // L3 ties with the shortest link L1 only in single precision: the two rules part.
+        ClassifyCase{"singlePrecisionTie", Inputs{100, 200, 100.000000001, 200}, "A型曲柄摇杆机构",
+                     kRockerCrank, kFull},
+        ClassifyCase{"longestIsTheSum", Inputs{100, 100, 100, 300}},
+        ClassifyCase{"allZero", Inputs{0, 0, 0, 0}},
+        ClassifyCase{"longestTooLong", Inputs{100, 100, 12.3, 300}}),
+    byLabel);
 
 TEST(Tables, RowsAndRangesStayInsideTheSixteenBitIndex) {
     ResultTables tables;
@@ -57,12 +86,11 @@ TEST(Tables, RowsAndRangesStayInsideTheSixteenBitIndex) {
         tables.endAngle = end;
         return kindRange(kind, tables);
     };
-    EXPECT_EQ(range(MechanismKind::RockerCrank, 20, 150), (IndexRange{20, 280}));
-    EXPECT_EQ(range(MechanismKind::DoubleRocker, -32768, 32767), (IndexRange{-32768, 32767}));
-    EXPECT_TRUE(range(MechanismKind::DoubleRocker, 0, 32768).empty());
-    EXPECT_TRUE(range(MechanismKind::RockerCrank, -30000, 30000).empty());
-    EXPECT_TRUE(
-        range(MechanismKind::RockerCrank, 0, std::numeric_limits<double>::quiet_NaN()).empty());
+    EXPECT_EQ(range(kRockerCrank, 20, 150), (IndexRange{20, 280}));
+    EXPECT_EQ(range(kDoubleRocker, -32768, 32767), (IndexRange{-32768, 32767}));
+    EXPECT_TRUE(range(kDoubleRocker, 0, 32768).empty());
+    EXPECT_TRUE(range(kRockerCrank, -30000, 30000).empty());
+    EXPECT_TRUE(range(kRockerCrank, 0, std::numeric_limits<double>::quiet_NaN()).empty());
 }
 
 TEST(Helpers, VectorAndTriangleAngles) {
@@ -78,150 +106,213 @@ TEST(Helpers, VectorAndTriangleAngles) {
     EXPECT_TRUE(std::isnan(triangleAngle(0, 1, 1)) && std::isnan(triangleAngle(1, 0, 1)));
 }
 
-TEST(Engine, CrankRockerRowsMaximaAndMirror) {
-    LinkageState minus = confirmed("150 220 250 300");
-    LinkageState plus = confirmed("150 220 250 300 100 1");
-    ResultTables m;
-    ResultTables p;
-    ASSERT_EQ(analyseFullTurn(minus, m), RunStatus::Completed);
-    ASSERT_EQ(analyseFullTurn(plus, p), RunStatus::Completed);
-    EXPECT_EQ(m.theta1(360), 360 * 0.017453294444444444);
-    EXPECT_NEAR(m.theta2(0), 1.44318, 5e-6);
-    EXPECT_NEAR(m.theta3(0), 2.08059, 5e-6);
-    EXPECT_NEAR(m.theta2(90), 0.37730, 5e-6);
-    EXPECT_NEAR(m.omega2(90), -2.72703, 5e-6);
-    EXPECT_NEAR(m.omega3(90), 5.84186, 5e-6);
-    EXPECT_NEAR(p.maxTheta3, 4.60819, 5e-6);
-    // Row i of M = +1 mirrors row 360 - i of M = -1 about the frame, up to the rounded constants.
-    for (int i = 0; i <= 360; ++i) {
-        const TableRow a = p.row(i);
-        const TableRow b = m.row(360 - i);
-        EXPECT_NEAR(a.theta2 + b.theta2, 6.283186, 1e-5) << i;
-        EXPECT_NEAR(a.theta3 + b.theta3, 6.283186, 1e-5) << i;
-        EXPECT_NEAR(a.omega2 - b.omega2, 0, 1e-4) << i;
-        EXPECT_NEAR(a.omega3 - b.omega3, 0, 1e-4) << i;
-        EXPECT_NEAR(a.alpha2 + b.alpha2, 0, 1e-3 * (1 + std::fabs(b.alpha2))) << i;
-        EXPECT_NEAR(a.alpha3 + b.alpha3, 0, 1e-3 * (1 + std::fabs(b.alpha3))) << i;
-    }
-}
-
-TEST(Engine, RockerCrankReturnsOnTheOtherBranchAndParallelogramFillsDirectly) {
-    LinkageState state = confirmed("250 220 150 300");
-    LinkageState other = confirmed("250 220 150 300 100 1");
+TEST(Engine, RockerCrankReturnsOnTheOtherBranch) {
+    LinkageState state = confirmed({250, 220, 150, 300});
+    LinkageState other = confirmed({250, 220, 150, 300, 100, 1});
     ResultTables tables;
     ResultTables single;
-    ASSERT_EQ(analyseRockerDriven(state, tables, 11, 84), RunStatus::Completed);
+    Maxima maxima;
+    ASSERT_EQ(analyseRockerDriven(state, tables, maxima, 11, 84), RunStatus::Completed);
     // Rows 84 (the return swing's stays) and 100 hold crank angles 84 and 68 on branch -M.
     for (const auto& [row, angle] : {std::pair{84, 84}, {100, 68}}) {
-        ASSERT_EQ(analyseRange(other, single, angle, angle), RunStatus::Completed);
+        ASSERT_EQ(analyseRange(other, single, maxima, angle, angle), RunStatus::Completed);
         EXPECT_EQ(tables.theta1(row), single.theta1(angle));
         EXPECT_EQ(tables.theta3(row), single.theta3(angle));
         EXPECT_EQ(tables.alpha3(row), single.alpha3(angle));
     }
-    LinkageState parallelogram = confirmed("100 200 100 200 60");
-    tables.resetMaxima();
-    ASSERT_EQ(analyseParallelogram(parallelogram, tables), RunStatus::Completed);
-    const TableRow r = tables.row(200);
-    // The parallelogram fill leaves the maxima alone.
-    EXPECT_EQ(r.theta2 + r.omega2 + r.alpha2 + r.alpha3 + tables.maxTheta3 + tables.maxOmega3, 0);
-    EXPECT_EQ(r.theta3, static_cast<float>(200 * 0.017453294444444444));
-    EXPECT_EQ(r.omega3, 60 * 3.141593 / 30);
 }
 
 TEST(Engine, InLineRowHoldsNoValuesAndCountsForNoMaximum) {
     // At crank angle 0 the coupler and output link lie stretched along the frame.
-    LinkageState state = confirmed("300 50 250 100");
+    LinkageState state = confirmed({300, 50, 250, 100});
     ResultTables tables;
-    ASSERT_EQ(analyseRange(state, tables, 0, 0), RunStatus::Completed);
+    Maxima maxima;
+    ASSERT_EQ(analyseRange(state, tables, maxima, 0, 0), RunStatus::Completed);
     const TableRow r = tables.row(0);
     for (const double x : {r.omega2, r.omega3, r.alpha2, static_cast<double>(r.alpha3)}) {
         EXPECT_TRUE(std::isnan(x));
     }
-    EXPECT_EQ(tables.maxOmega3 + tables.maxAlpha3, 0);
+    EXPECT_EQ(maxima.omega3 + maxima.alpha3, 0);
 }
 
-// A failed run leaves no rows and the maxima of before: nothing of it counts. The inputs never
-// close, close up to 127 degrees, lack a coupler or an output link, or overflow.
-TEST(Engine, FailedRunLeavesNoRowsAndTheMaximaOfBefore) {
-    for (const char* inputs : {"10 10 10 40", "300 150 220 100 5000", "100 0 250 300",
-                               "100 220 0 300", "1e200 1e200 1e200 1e200"}) {
-        LinkageState good = confirmed("150 220 250 300");
-        LinkageState bad = confirmed(inputs);
-        ResultTables tables;
-        ASSERT_EQ(analyseFullTurn(good, tables), RunStatus::Completed);
-        const ResultTables before = tables;
-        EXPECT_EQ(analyseFullTurn(bad, tables), RunStatus::CannotClose) << inputs;
-        EXPECT_TRUE(tables.empty()) << inputs;
-        EXPECT_EQ(tables.maxTheta3 + tables.maxOmega3 + tables.maxAlpha3,
-                  before.maxTheta3 + before.maxOmega3 + before.maxAlpha3)
-            << inputs;
-    }
+struct FailedRunCase {
+    const char* label;
+    Inputs inputs;
+};
+
+class FailedRun : public ::testing::TestWithParam<FailedRunCase> {};
+
+// A failed run leaves no rows and the maxima of before: nothing of it counts.
+TEST_P(FailedRun, LeavesNoRowsAndTheMaximaOfBefore) {
+    LinkageState good = confirmed({150, 220, 250, 300});
+    LinkageState bad = confirmed(GetParam().inputs);
+    ResultTables tables;
+    Maxima maxima;
+    ASSERT_EQ(analyseFullTurn(good, tables, maxima), RunStatus::Completed);
+    const Maxima before = maxima;
+    EXPECT_EQ(analyseFullTurn(bad, tables, maxima), RunStatus::CannotClose);
+    EXPECT_TRUE(tables.empty());
+    EXPECT_EQ(maxima, before);
 }
 
-// The message, the name, the rows held and Text9..Text14 joined by '|'; "~" marks a box that
-// keeps its text.
-std::string shown(const ExecuteOutcome& out, const ResultTables& tables) {
-    static const char* const kMessages[] = {"", "closure failed: ", "run failed: "};
-    std::string text = kMessages[static_cast<int>(out.message)];
-    text += out.boxes[0].value_or("~");
-    text += ' ' + std::to_string(tables.rows().first) + ".." + std::to_string(tables.rows().last);
-    for (int k = 1; k < 7; ++k) {
-        text += k > 1 ? '|' : ' ';
-        text += out.boxes[k].value_or("~");
-    }
-    return text;
-}
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, FailedRun,
+    ::testing::Values(FailedRunCase{"neverCloses", {10, 10, 10, 40}},
+                      // Rows up to 127 degrees, at a speed that raises every maximum.
+                      FailedRunCase{"closesUpTo127Degrees", {300, 150, 220, 100, 5000}},
+                      FailedRunCase{"noCoupler", {100, 0, 250, 300}},
+                      FailedRunCase{"noOutputLink", {100, 220, 0, 300}},
+                      FailedRunCase{"overflows", {1e200, 1e200, 1e200, 1e200}}),
+    byLabel);
 
-// The inputs and what the execute command shows for them.
-using ExecuteCase = std::pair<const char*, const char*>;
+constexpr ExecuteMessage kShown = ExecuteMessage::None;
+constexpr ExecuteMessage kClosureFailed = ExecuteMessage::ClosureFailed;
+constexpr ExecuteMessage kRunFailed = ExecuteMessage::RunFailed;
+constexpr const char* kKept = nullptr;     // a box that keeps its text
+using Boxes = std::array<const char*, 7>;  // Text8 .. Text14
+
+struct ExecuteCase {
+    const char* label;
+    Inputs inputs;
+    ExecuteMessage message;
+    IndexRange rows;  // held by the analysis
+    Boxes boxes;
+};
 
 class Execute : public ::testing::TestWithParam<ExecuteCase> {};
 
-TEST_P(Execute, ShowsTheParameters) {
-    LinkageState state = confirmed(GetParam().first);
-    ResultTables tables;
-    EXPECT_EQ(shown(executeAnalysis(state, tables), tables), GetParam().second);
+// What the execute command shows, and the analysis it leaves: the inputs as the run used them, and
+// the rows of the kind it found.
+TEST_P(Execute, ShowsTheParametersAndKeepsTheAnalysis) {
+    const ExecuteCase& c = GetParam();
+    SharedState state;
+    state.inputs = confirmed(c.inputs);
+    const ExecuteOutcome out = executeAnalysis(state);
+    EXPECT_EQ(out.message, c.message);
+    for (std::size_t k = 0; k < c.boxes.size(); ++k) {
+        EXPECT_EQ(out.boxes[k], c.boxes[k] ? std::optional<std::string>(c.boxes[k]) : std::nullopt)
+            << "Text" << 8 + k;
+    }
+    if (c.message == kClosureFailed) {
+        EXPECT_EQ(state.analysis, nullptr);
+        return;
+    }
+    ASSERT_NE(state.analysis, nullptr);
+    EXPECT_EQ(fields(state.analysis->linkage), fields(state.inputs));
+    EXPECT_EQ(state.analysis->tables.rows(), c.rows);
+    EXPECT_TRUE(c.rows.empty() || state.analysis->kindRows() == c.rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, Execute,
     ::testing::Values(
-        ExecuteCase{"150 220 250 300",
-                    "B型曲柄摇杆机构 0..360  73.767340617148| 33.6200736089135| 1.03051257105492| "
-                    "169.736383970466| 10.5279152691898| 187.7075"},
-        ExecuteCase{"250 220 150 300",
-                    "B型摇杆曲柄机构 11..157  360| 0|~| 360| 291.490842375463| 2830125"},
-        ExecuteCase{"220 250 300 150",
-                    "双曲柄机构 0..360  360| 0|~| 360| 36.3389224045975| 753.9048"},
-        ExecuteCase{"300 150 220 250",
-                    "双摇杆机构 16..84  92.6328952619087| 0|~| 125.096348855039| 202.134753440254| "
-                    "1929905"},
-        ExecuteCase{"300 150 220 100",
-                    "双摇杆机构 -127..127 280.513824221746| 0|~| 358.891376100664| "
-                    "28.2539025684975| 6157.451"},
-        ExecuteCase{"220 150 300 100",
-                    "双摇杆机构 40..324 255.903852056737| 12.3049860825041|~| 296.419467557007| "
-                    "50.0102633392581| 16261.27"},
-        ExecuteCase{"150 300 100 220",
-                    "双摇杆机构 63..297 186.185311253965| 0|~| 357.759832446017| 88.0612767696255| "
-                    "28543.58"},
-        ExecuteCase{"100 200 100 200 60", "平行四边形机构 0..360  360| 0|~| 360| 6.283186| 0"},
+        ExecuteCase{
+            "crankRocker", Inputs{150, 220, 250, 300}, kShown, IndexRange{0, 360},
+            Boxes{"B型曲柄摇杆机构", " 73.767340617148", " 33.6200736089135", " 1.03051257105492",
+                  " 169.736383970466", " 10.5279152691898", " 187.7075"}},
+        // The other assembly: the output link's angles mirrored about the frame.
+        ExecuteCase{
+            "crankRockerOtherBranch", Inputs{150, 220, 250, 300, 100, 1}, kShown,
+            IndexRange{0, 360},
+            Boxes{"B型曲柄摇杆机构", " 73.767340617148", " 33.6200736089135", " 1.03051257105492",
+                  " 264.029921782322", " 10.5279138845789", " 187.7076"}},
+        ExecuteCase{
+            "rockerCrank", Inputs{250, 220, 150, 300}, kShown, IndexRange{11, 157},
+            Boxes{"B型摇杆曲柄机构", " 360", " 0", kKept, " 360", " 291.490842375463", " 2830125"}},
+        ExecuteCase{
+            "doubleCrank", Inputs{220, 250, 300, 150}, kShown, IndexRange{0, 360},
+            Boxes{"双曲柄机构", " 360", " 0", kKept, " 360", " 36.3389224045975", " 753.9048"}},
+        ExecuteCase{"doubleRocker1", Inputs{300, 150, 220, 250}, kShown, IndexRange{16, 84},
+                    Boxes{"双摇杆机构", " 92.6328952619087", " 0", kKept, " 125.096348855039",
+                          " 202.134753440254", " 1929905"}},
+        ExecuteCase{"doubleRocker2", Inputs{220, 150, 300, 100}, kShown, IndexRange{40, 324},
+                    Boxes{"双摇杆机构", "255.903852056737", " 12.3049860825041", kKept,
+                          " 296.419467557007", " 50.0102633392581", " 16261.27"}},
+        ExecuteCase{"doubleRocker3", Inputs{300, 150, 220, 100}, kShown, IndexRange{-127, 127},
+                    Boxes{"双摇杆机构", "280.513824221746", " 0", kKept, " 358.891376100664",
+                          " 28.2539025684975", " 6157.451"}},
+        ExecuteCase{"doubleRocker4", Inputs{150, 300, 100, 220}, kShown, IndexRange{63, 297},
+                    Boxes{"双摇杆机构", "186.185311253965", " 0", kKept, " 357.759832446017",
+                          " 88.0612767696255", " 28543.58"}},
+        ExecuteCase{"parallelogram", Inputs{100, 200, 100, 200, 60}, kShown, IndexRange{0, 360},
+                    Boxes{"平行四边形机构", " 360", " 0", kKept, " 360", " 6.283186", " 0"}},
         // Crank and frame both shortest: a crank-rocker name with the double crank's boxes.
-        ExecuteCase{"100 200 200 100",
-                    "A型曲柄摇杆机构 0..360  360| 0|~| 360| 88.1818876415955| 2.04482E+10"},
+        ExecuteCase{"crankAndFrameShortest", Inputs{100, 200, 200, 100}, kShown, IndexRange{0, 360},
+                    Boxes{"A型曲柄摇杆机构", " 360", " 0", kKept, " 360", " 88.1818876415955",
+                          " 2.04482E+10"}},
         // L1 = L2: one limit position has no triangle, so K has no value.
-        ExecuteCase{"100 100 200 200",
-                    "正置曲柄摇杆机构 0..360  59.9999933840531| 0|| 359.999997642984| "
-                    "88.1818876415955| 1.467955E+11"},
+        ExecuteCase{"crankEqualsCoupler", Inputs{100, 100, 200, 200}, kShown, IndexRange{0, 360},
+                    Boxes{"正置曲柄摇杆机构", " 59.9999933840531", " 0", "", " 359.999997642984",
+                          " 88.1818876415955", " 1.467955E+11"}},
         // 12.3 has no exact single-precision form and is still the shortest link.
-        ExecuteCase{"25 22 12.3 30",
-                    "A型摇杆曲柄机构 18..134  360| 0|~| 360| 165.092989331523| 88645.82"},
+        ExecuteCase{"inexactShortestLink", Inputs{25, 22, 12.3, 30}, kShown, IndexRange{18, 134},
+                    Boxes{"A型摇杆曲柄机构", " 360", " 0", kKept, " 360", " 165.092989331523",
+                          " 88645.82"}},
         // The limit positions lie less than a degree apart: no rows and no message.
-        ExecuteCase{"100 100.1 .05 100.04", "A型摇杆曲柄机构 0..-1  360| 0|~| 360| 0| 0"},
+        ExecuteCase{"limitsWithinADegree", Inputs{100, 100.1, .05, 100.04}, kShown, IndexRange{},
+                    Boxes{"A型摇杆曲柄机构", " 360", " 0", kKept, " 360", " 0", " 0"}},
         // Refusals: the closure test keeps the panel; a run that cannot close empties the values.
-        ExecuteCase{"100 100 100 300", "closure failed: ~ 0..-1 ~|~|~|~|~|~"},
-        ExecuteCase{"100 0 150 200", "run failed: 双摇杆机构 0..-1 |||||"},
-        ExecuteCase{"100 220 0 300", "run failed: B型摇杆曲柄机构 0..-1 |||||"}));
+        ExecuteCase{"cannotClose", Inputs{100, 100, 100, 300}, kClosureFailed, IndexRange{},
+                    Boxes{kKept, kKept, kKept, kKept, kKept, kKept, kKept}},
+        ExecuteCase{"noCoupler", Inputs{100, 0, 150, 200}, kRunFailed, IndexRange{},
+                    Boxes{"双摇杆机构", "", "", "", "", "", ""}},
+        ExecuteCase{"noOutputLink", Inputs{100, 220, 0, 300}, kRunFailed, IndexRange{},
+                    Boxes{"B型摇杆曲柄机构", "", "", "", "", "", ""}}),
+    byLabel);
+
+// After the rocker-crank preset was executed, the boxes confirm `later` and an execute may follow.
+struct AfterwardsCase {
+    const char* label;
+    Inputs later;
+    std::optional<ExecuteMessage> executed;  // nullopt: confirmed only
+    bool replacesAnalysis;
+    IndexRange rows;  // of the state's analysis afterwards
+};
+
+class Afterwards : public ::testing::TestWithParam<AfterwardsCase> {};
+
+// The analysis keeps the inputs it used, whatever the boxes confirm later; only a run replaces it,
+// even one that cannot close. The maxima stand apart: every run since the start raises them.
+TEST_P(Afterwards, TheAnalysisKeepsWhatItUsed) {
+    const AfterwardsCase& c = GetParam();
+    SharedState state;
+    state.inputs = confirmed({250, 220, 150, 300});
+    executeAnalysis(state);
+    const LinkageState used = state.inputs;
+    const Maxima before = state.maxima;
+    const std::shared_ptr<const Analysis> first = state.analysis;
+    SharedState alone;  // the later inputs executed on their own
+    alone.inputs = state.inputs = confirmed(c.later);
+    if (c.executed) {
+        EXPECT_EQ(executeAnalysis(state).message, *c.executed);
+        executeAnalysis(alone);
+    }
+    ASSERT_NE(state.analysis, nullptr);
+    EXPECT_EQ(fields(first->linkage), fields(used));
+    EXPECT_EQ(first->kind, kRockerCrank);
+    EXPECT_EQ(first->tables.rows(), (IndexRange{11, 157}));
+    EXPECT_EQ(state.analysis != first, c.replacesAnalysis);
+    EXPECT_EQ(state.analysis->tables.rows(), c.rows);
+    EXPECT_TRUE(!c.replacesAnalysis || fields(state.analysis->linkage) == fields(state.inputs));
+    EXPECT_EQ(state.maxima, (Maxima{std::max(before.theta3, alone.maxima.theta3),
+                                    std::max(before.omega3, alone.maxima.omega3),
+                                    std::max(before.alpha3, alone.maxima.alpha3)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Afterwards,
+    ::testing::Values(
+        AfterwardsCase{"focusResetZeroesL1", Inputs{0, 220, 150, 300}, std::nullopt, false,
+                       IndexRange{11, 157}},
+        AfterwardsCase{"otherLengthsConfirmed", Inputs{220, 250, 300, 150}, std::nullopt, false,
+                       IndexRange{11, 157}},
+        AfterwardsCase{"classificationFails", Inputs{100, 100, 100, 300}, kClosureFailed, false,
+                       IndexRange{11, 157}},
+        AfterwardsCase{"runCannotClose", Inputs{100, 0, 150, 200}, kRunFailed, true, IndexRange{}},
+        // The double crank's velocity maxima lie below the rocker-crank's and leave them standing.
+        AfterwardsCase{"otherLengthsExecuted", Inputs{220, 250, 300, 150}, kShown, true,
+                       IndexRange{0, 360}}),
+    byLabel);
 
 }  // namespace
 }  // namespace fourbar

@@ -1,12 +1,13 @@
-// Seeded random executes: nothing faults, the rows held are the range each kind promises its
-// readers, and every held entry is finite, or NaN just where the coupler and output link lie in
-// line.
+// Seeded random executes: nothing faults, only a run replaces the analysis, the analysis holds the
+// inputs it used and the range its kind promises its readers, and every held entry is finite, or
+// NaN just where the coupler and output link lie in line.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 #include "core/motion_parameters.h"
+#include "tests/core/confirmed_inputs.h"
 
 namespace fourbar {
 namespace {
@@ -17,8 +18,8 @@ TEST(Property, RandomExecutesStaySound) {
     const auto uniform = [&](double a, double b) {
         return std::uniform_real_distribution<double>(a, b)(engine);
     };
-    LinkageState state;
-    ResultTables tables;
+    SharedState shared;
+    LinkageState& state = shared.inputs;
     double* const inputs[] = {&state.L1, &state.L2, &state.L3, &state.L4, &state.n};
     int completed = 0;
     for (int run = 0; run < 100000; ++run) {
@@ -34,18 +35,28 @@ TEST(Property, RandomExecutesStaySound) {
                                      : std::pow(10.0, uniform(3, 308)) * (pick(4) ? 1 : -1);
         }
         state.M = pick(5) ? (pick(2) ? 1 : -1) : uniform(-3, 3);
-        const ExecuteOutcome out = executeAnalysis(state, tables);
-        ASSERT_TRUE(std::isfinite(tables.maxTheta3 + tables.maxOmega3 + tables.maxAlpha3)) << run;
+        const auto before = shared.analysis;
+        const ExecuteOutcome out = executeAnalysis(shared);
+        const Maxima& now = shared.maxima;
+        ASSERT_TRUE(std::isfinite(now.theta3 + now.omega3 + now.alpha3)) << run;
         for (const auto& box : out.boxes) {
             // Neither "nan" nor "inf" is shown: a box without a value is empty.
             ASSERT_EQ(box.value_or("").find_first_of("ni"), std::string::npos) << run;
         }
-        if (out.message != ExecuteMessage::None) {
-            ASSERT_TRUE(out.message == ExecuteMessage::ClosureFailed || tables.empty()) << run;
+        if (out.message == ExecuteMessage::ClosureFailed) {
+            ASSERT_EQ(shared.analysis, before) << run;
+            continue;
+        }
+        ASSERT_NE(shared.analysis, before) << run;
+        const Analysis& analysis = *shared.analysis;
+        ASSERT_EQ(testing_support::fields(analysis.linkage), testing_support::fields(state)) << run;
+        const ResultTables& tables = analysis.tables;
+        if (out.message == ExecuteMessage::RunFailed) {
+            ASSERT_TRUE(tables.empty()) << run;
             continue;
         }
         ++completed;
-        const IndexRange expected = kindRange(kindFromNameAndLengths(state), tables);
+        const IndexRange expected = analysis.kindRows();
         ASSERT_EQ(tables.rows(), expected.empty() ? IndexRange{} : expected) << run;
         const bool direct = state.mechanismName == names::parallelogram;  // no in-line rows
         for (int i = expected.first; i <= expected.last; ++i) {

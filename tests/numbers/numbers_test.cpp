@@ -32,20 +32,21 @@ TEST_P(Texts, Golden) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, Texts,
-    testing::Values(TextCase{360, " 360", "360", "360."}, TextCase{-0.0, " 0", "0", "."},
-                    TextCase{-0.5, "-.5", "-0.5", "-.5"}, TextCase{-0.001, "-.001", "-0.001", "."},
-                    // The binary double lies just below 12.345; its 15-digit form rounds up.
-                    TextCase{12.345, " 12.345", "12.345", "12.35"},
-                    TextCase{9.995, " 9.995", "9.995", "10."},
-                    TextCase{-3.14159, "-3.14159", "-3.14159", "-3.14"},
-                    TextCase{1e-4, " .0001", "0.0001", "."},
-                    TextCase{1.0 / 3, " .333333333333333", "0.333333333333333", ".33"},
-                    TextCase{1e-5, " 1E-05", "1E-05", "."},
-                    TextCase{1e-300, " 1E-300", "1E-300", "."},
-                    // Rounding to 15 digits carries into the exponent.
-                    TextCase{999999999999999.5, " 1E+15", "1E+15", "1000000000000000."},
-                    TextCase{-1.25e20, "-1.25E+20", "-1.25E+20", "-125000000000000000000."},
-                    TextCase{kNaN, "", "", ""}, TextCase{-kInf, "", "", ""}));
+    testing::Values(
+        TextCase{360, " 360", "360", "360."}, TextCase{-0.0, " 0", "0", "."},
+        TextCase{-0.5, "-.5", "-0.5", "-.5"}, TextCase{-0.001, "-.001", "-0.001", "."},
+        // The binary double lies just below 12.345; its 15-digit form rounds up.
+        TextCase{12.345, " 12.345", "12.345", "12.35"}, TextCase{9.995, " 9.995", "9.995", "10."},
+        // Exactly one hundredth kept, rounded up from the digit after it.
+        TextCase{0.0051, " .0051", "0.0051", ".01"}, TextCase{-0.005, "-.005", "-0.005", "-.01"},
+        TextCase{-3.14159, "-3.14159", "-3.14159", "-3.14"},
+        TextCase{1e-4, " .0001", "0.0001", "."},
+        TextCase{1.0 / 3, " .333333333333333", "0.333333333333333", ".33"},
+        TextCase{1e-5, " 1E-05", "1E-05", "."}, TextCase{1e-300, " 1E-300", "1E-300", "."},
+        // Rounding to 15 digits carries into the exponent.
+        TextCase{999999999999999.5, " 1E+15", "1E+15", "1000000000000000."},
+        TextCase{-1.25e20, "-1.25E+20", "-1.25E+20", "-125000000000000000000."},
+        TextCase{kNaN, "", "", ""}, TextCase{-kInf, "", "", ""}));
 
 TEST(Texts, SingleAndCrankAngle) {
     EXPECT_EQ(singleNumberText(187.7075f), " 187.7075");
