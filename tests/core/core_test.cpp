@@ -309,6 +309,10 @@ INSTANTIATE_TEST_SUITE_P(
         AfterwardsCase{"classificationFails", Inputs{100, 100, 100, 300}, kClosureFailed, false,
                        IndexRange{11, 157}},
         AfterwardsCase{"runCannotClose", Inputs{100, 0, 150, 200}, kRunFailed, true, IndexRange{}},
+        // "1e400" in a box: refused with the run's message before anything runs.
+        AfterwardsCase{"lengthBeyondDoubleRange",
+                       Inputs{std::numeric_limits<double>::infinity(), 220, 150, 300}, kRunFailed,
+                       false, IndexRange{11, 157}},
         // The double crank's velocity maxima lie below the rocker-crank's and leave them standing.
         AfterwardsCase{"otherLengthsExecuted", Inputs{220, 250, 300, 150}, kShown, true,
                        IndexRange{0, 360}}),

@@ -55,14 +55,32 @@ TEST(Texts, SingleAndCrankAngle) {
     EXPECT_EQ(plainCrankAngle(-40) + plainCrankAngle(2.5), "-40  2.5 ");
 }
 
-// The last two are a full-width 1 and "3毫米".
+// A number beyond double range is infinite, one below it 0. The last two are a full-width 1 and
+// "3毫米".
 TEST(Read, Golden) {
-    const std::pair<const char*, double> cases[] = {
-        {" \t-1", -1},  {"12.5mm", 12.5}, {"abc", 0},          {"", 0},
-        {"--5", 0},     {".", 0},         {"+.5", 0.5},        {"5.", 5},
-        {"1.2.3", 1.2}, {"2.5E+2x", 250}, {"1e+", 1},          {"1e2.5", 100},
-        {"1e-999", 0},  {"-1e999", 0},    {"1.8e308", 0},      {"inf", 0},
-        {"nan", 0},     {"0x10", 0},      {"\xEF\xBC\x91", 0}, {"3\xE6\xAF\xAB\xE7\xB1\xB3", 3}};
+    const std::pair<const char*, double> cases[] = {{" \t-1", -1},
+                                                    {"12.5mm", 12.5},
+                                                    {"abc", 0},
+                                                    {"", 0},
+                                                    {"--5", 0},
+                                                    {".", 0},
+                                                    {"+.5", 0.5},
+                                                    {"5.", 5},
+                                                    {"1.2.3", 1.2},
+                                                    {"2.5E+2x", 250},
+                                                    {"1e+", 1},
+                                                    {"1e2.5", 100},
+                                                    {"1e-999", 0},
+                                                    {"-1e999", -kInf},
+                                                    {"1.8e308", kInf},
+                                                    {"inf", 0},
+                                                    {"0.001e312", kInf},
+                                                    {"123e-500", 0},
+                                                    {"1e400", kInf},
+                                                    {"nan", 0},
+                                                    {"0x10", 0},
+                                                    {"\xEF\xBC\x91", 0},
+                                                    {"3\xE6\xAF\xAB\xE7\xB1\xB3", 3}};
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(readNumber(text), value) << '"' << text << '"';
     }
@@ -72,8 +90,9 @@ TEST(Read, Golden) {
 TEST(Read, HugeTexts) {
     const std::string nines(1000000, '9');
     const std::string zeros(1000000, '0');
-    EXPECT_EQ(readNumber(nines), 0);
-    EXPECT_EQ(readNumber("1e" + nines), 0);
+    EXPECT_EQ(readNumber(nines), kInf);
+    EXPECT_EQ(readNumber("1e" + nines), kInf);
+    EXPECT_EQ(readNumber("1e-" + nines), 0);
     EXPECT_EQ(readNumber("0." + std::string(1000000, '3')), 1.0 / 3);
     EXPECT_EQ(readNumber("0." + zeros + "15e1000001"), 1.5);
     // Above the halfway point between two doubles only in the last of a million digits.
