@@ -1,12 +1,11 @@
 // A drawing area with a persistent backing image, a user coordinate system and column-placed text.
 #include "ui/toolkit/drawing_area.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFontMetrics>
-#include <QKeyEvent>
-#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -14,6 +13,7 @@
 #include <cmath>
 
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/save_file.h"
 #include "ui/toolkit/twips.h"
 
 namespace fourbar::ui {
@@ -69,10 +69,40 @@ int cellColumns(const QString& text) {
     return columns;
 }
 
+// Device pixels that cover `logical` pixels at `ratio`.
+QSize deviceSize(QSize logical, qreal ratio) {
+    return QSize(static_cast<int>(std::ceil(logical.width() * ratio)),
+                 static_cast<int>(std::ceil(logical.height() * ratio)));
+}
+
+// A painter on `image` that works in its device pixels whatever its device pixel ratio: lines and
+// circles are placed on the device grid by the area itself. The ratio is taken off the image for
+// the painter's lifetime (a QPainter would scale by it) and put back afterwards.
+class DevicePixelPainter {
+  public:
+    explicit DevicePixelPainter(QImage& image) : image_(image), ratio_(image.devicePixelRatio()) {
+        image_.setDevicePixelRatio(1.0);
+        painter_.begin(&image_);
+    }
+    ~DevicePixelPainter() {
+        painter_.end();
+        image_.setDevicePixelRatio(ratio_);
+    }
+    DevicePixelPainter(const DevicePixelPainter&) = delete;
+    DevicePixelPainter& operator=(const DevicePixelPainter&) = delete;
+    QPainter* operator->() { return &painter_; }
+
+  private:
+    QImage& image_;
+    qreal ratio_;
+    QPainter painter_;
+};
+
 }  // namespace
 
 struct DrawingArea::Impl {
-    QImage image;
+    QImage image;       // device pixels; its devicePixelRatio() is the ratio it is drawn at
+    QSize logicalSize;  // what the image covers, in logical pixels
     QColor backColor = Qt::white;
     QColor foreColor = Qt::black;
     int drawWidth = 1;
@@ -91,11 +121,35 @@ struct DrawingArea::Impl {
     int printY = 0;  // pixels from the top of the current (or next) line
     bool lineOpen = false;
     QStringList lines;  // printed text, fields padded with blanks to their columns
+
+    QAction* savePicture = nullptr;
+
+    qreal ratio() const { return image.devicePixelRatio(); }  // 1 for the null image
+    // Logical pixels to device pixels of the image.
+    QPointF toDevice(QPointF logical) const { return logical * ratio(); }
+    // A pen of drawWidth logical pixels, rounded to whole device pixels so that an aliased line
+    // keeps one width along its length (at 150 % a 1-pixel line is 2 device pixels wide).
+    QPen devicePen(const QColor& color) const {
+        const int width = std::max(1, static_cast<int>(std::lround(drawWidth * ratio())));
+        return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    }
 };
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), d_(std::make_unique<Impl>()) {
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // The menu holds the actions added to the area; their shortcuts act while it has the focus.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* copy = new QAction(QStringLiteral("复制"), this);
+    copy->setObjectName(QStringLiteral("copyAction"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &DrawingArea::copyToClipboard);
+    addAction(copy);
+    d_->savePicture = new QAction(QStringLiteral("保存图片..."), this);
+    d_->savePicture->setObjectName(QStringLiteral("savePictureAction"));
+    connect(d_->savePicture, &QAction::triggered, this, &DrawingArea::savePictureAs);
 }
 
 DrawingArea::~DrawingArea() = default;
@@ -152,9 +206,12 @@ QColor DrawingArea::foreColor() const {
 }
 
 void DrawingArea::clear() {
-    const QSize size = d_->image.size().expandedTo(this->size());
-    if (d_->image.size() != size) {
-        d_->image = QImage(size, QImage::Format_RGB32);
+    const QSize size = d_->logicalSize.expandedTo(this->size());
+    const qreal ratio = devicePixelRatioF();
+    if (d_->logicalSize != size || d_->image.devicePixelRatio() != ratio) {
+        d_->image = QImage(deviceSize(size, ratio), QImage::Format_RGB32);
+        d_->image.setDevicePixelRatio(ratio);
+        d_->logicalSize = size;
     }
     d_->image.fill(d_->backColor);
     d_->printX = 0;
@@ -179,26 +236,27 @@ QPointF DrawingArea::toPixels(double x, double y) const {
 }
 
 void DrawingArea::line(double x1, double y1, double x2, double y2, const QColor& color) {
-    QPointF a = toPixels(x1, y1);
-    QPointF b = toPixels(x2, y2);
+    fitImage();
+    QPointF a = d_->toDevice(toPixels(x1, y1));
+    QPointF b = d_->toDevice(toPixels(x2, y2));
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) ||
         !std::isfinite(b.y())) {
         return;
     }
-    growImage();
     if (!clipSegment(a, b, -kClipMargin, -kClipMargin, d_->image.width() + kClipMargin,
                      d_->image.height() + kClipMargin)) {
         return;
     }
-    QPainter painter(&d_->image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(color, d_->drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPen pen = d_->devicePen(color);  // before the painter takes the ratio off
+    DevicePixelPainter painter(d_->image);
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(pen);
     const QPoint p1(static_cast<int>(std::lround(a.x())), static_cast<int>(std::lround(a.y())));
     const QPoint p2(static_cast<int>(std::lround(b.x())), static_cast<int>(std::lround(b.y())));
     if (p1 == p2) {
-        painter.drawPoint(p1);
+        painter->drawPoint(p1);
     } else {
-        painter.drawLine(p1, p2);
+        painter->drawLine(p1, p2);
     }
     update();
 }
@@ -208,13 +266,13 @@ void DrawingArea::line(double x1, double y1, double x2, double y2) {
 }
 
 void DrawingArea::circle(double cx, double cy, double radius, const QColor& color) {
-    const QPointF c = toPixels(cx, cy);
+    fitImage();
+    const QPointF c = d_->toDevice(toPixels(cx, cy));
     const double unitsPerPixel = (scaleRight() - scaleLeft()) / width();
-    const double r = std::abs(radius / unitsPerPixel);
+    const double r = std::abs(radius / unitsPerPixel) * d_->ratio();
     if (!std::isfinite(c.x()) || !std::isfinite(c.y()) || !std::isfinite(r)) {
         return;
     }
-    growImage();
     const double w = d_->image.width();
     const double h = d_->image.height();
     // Skip circles that cannot touch the image (also keeps the rounding below in range).
@@ -222,16 +280,17 @@ void DrawingArea::circle(double cx, double cy, double radius, const QColor& colo
         c.y() - r > h + 1.0) {
         return;
     }
-    QPainter painter(&d_->image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(color, d_->drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
+    const QPen pen = d_->devicePen(color);  // before the painter takes the ratio off
+    DevicePixelPainter painter(d_->image);
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
     const QPoint center(static_cast<int>(std::lround(c.x())), static_cast<int>(std::lround(c.y())));
     const int ri = static_cast<int>(std::lround(r));
     if (ri == 0) {
-        painter.drawPoint(center);
+        painter->drawPoint(center);
     } else {
-        painter.drawEllipse(center, ri, ri);
+        painter->drawEllipse(center, ri, ri);
     }
     update();
 }
@@ -257,9 +316,9 @@ void DrawingArea::printAt(int column, const QString& text) {
         d_->lines.append(QString());
         d_->lineOpen = true;
     }
-    growImage();
+    fitImage();
     {
-        QPainter painter(&d_->image);
+        QPainter painter(&d_->image);  // logical coordinates; glyphs rendered at device resolution
         painter.setFont(d_->textFont);
         painter.setPen(d_->foreColor);
         painter.drawText(QPoint(x, d_->printY + baseline), text);
@@ -308,38 +367,96 @@ QStringList DrawingArea::printedLines() const {
     return d_->lines;
 }
 
-void DrawingArea::copyPrintedText() const {
-    QApplication::clipboard()->setText(printedText());
+void DrawingArea::copyToClipboard() const {
+    if (d_->lines.isEmpty()) {
+        QApplication::clipboard()->setImage(image());
+    } else {
+        QApplication::clipboard()->setText(printedText());
+    }
+}
+
+void DrawingArea::enableSavePicture(bool on) {
+    if (on) {
+        addAction(d_->savePicture);
+    } else {
+        removeAction(d_->savePicture);
+    }
+}
+
+bool DrawingArea::savePicture(const QString& fileName) {
+    // The file states the resolution (96 dpi times the ratio), so that programs that honour it
+    // show and print the picture at its size on the screen.
+    QImage picture = image();
+    const int dotsPerMeter = qRound(96 / 0.0254 * picture.devicePixelRatio());
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return writeFileReporting(this, fileName, png);
+}
+
+void DrawingArea::savePictureAs() {
+    const QString fileName =
+        askSaveFileName(this, QStringLiteral("保存图片"), QStringLiteral("PNG 图片 (*.png)"),
+                        QStringLiteral("png"));
+    if (!fileName.isEmpty()) {
+        savePicture(fileName);
+    }
 }
 
 const QImage& DrawingArea::image() const {
-    const_cast<DrawingArea*>(this)->growImage();
+    const_cast<DrawingArea*>(this)->fitImage();
     return d_->image;
 }
 
-void DrawingArea::growImage() {
-    const QSize size = d_->image.size().expandedTo(this->size());
-    if (size == d_->image.size()) {
+void DrawingArea::fitImage() {
+    const QSize size = d_->logicalSize.expandedTo(this->size());
+    const qreal ratio = devicePixelRatioF();
+    if (size == d_->logicalSize && ratio == d_->image.devicePixelRatio() && !d_->image.isNull()) {
         return;
     }
-    QImage grown(size, QImage::Format_RGB32);
-    grown.fill(d_->backColor);
+    QImage fitted(deviceSize(size, ratio), QImage::Format_RGB32);
+    fitted.setDevicePixelRatio(ratio);
+    fitted.fill(d_->backColor);
     if (!d_->image.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(0, 0, d_->image);
+        // After a change of ratio the old drawing is scaled to its logical place, pixel by
+        // pixel (no smoothing, so that it keeps its colours), until the window draws again.
+        QPainter painter(&fitted);
+        painter.drawImage(QRectF(QPointF(0, 0), d_->image.deviceIndependentSize()), d_->image);
     }
-    d_->image = grown;
+    d_->image = fitted;
+    d_->logicalSize = size;
+}
+
+bool DrawingArea::event(QEvent* event) {
+    // A move to a screen of another ratio, or a new ratio of the same screen (from Qt 6.6 on).
+    if (event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || event->type() == QEvent::DevicePixelRatioChange
+#endif
+    ) {
+        fitImage();
+        update();
+    }
+    return QWidget::event(event);
 }
 
 void DrawingArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area.topLeft(), d_->image, area);
+    // The source rectangle is in device pixels: at the image's own ratio this is a plain copy.
+    const qreal ratio = d_->ratio();
+    painter.drawImage(
+        QRectF(area), d_->image,
+        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
     // Parts not yet covered by the image (before the first resize) show the background.
     const QRect outside = area.intersected(QRect(QPoint(0, 0), size()));
-    if (d_->image.width() < outside.right() + 1 || d_->image.height() < outside.bottom() + 1) {
+    const QRect covered(QPoint(0, 0), d_->logicalSize);
+    if (!covered.contains(outside)) {
         QRegion rest(outside);
-        rest -= QRegion(d_->image.rect());
+        rest -= QRegion(covered);
         for (const QRect& r : rest) {
             painter.fillRect(r, d_->backColor);
         }
@@ -347,26 +464,8 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
 }
 
 void DrawingArea::resizeEvent(QResizeEvent* event) {
-    growImage();
+    fitImage();
     QWidget::resizeEvent(event);
-}
-
-void DrawingArea::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        copyPrintedText();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void DrawingArea::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("drawingAreaMenu"));
-    QAction* copy = menu.addAction(QStringLiteral("复制"));
-    copy->setObjectName(QStringLiteral("copyAction"));
-    connect(copy, &QAction::triggered, this, &DrawingArea::copyPrintedText);
-    menu.exec(event->globalPos());
 }
 
 }  // namespace fourbar::ui

@@ -15,6 +15,16 @@ namespace fourbar::ui {
 // Drawings build up in a backing image until a command clears them; paintEvent only copies the
 // image to the screen, so the drawing survives being covered or hidden. Lines and circles are drawn
 // without antialiasing, so that drawing a figure again in the background colour erases it wholly.
+//
+// The image has the screen's device pixel ratio: every coordinate, size and pen width here is in
+// logical pixels (or user units), and the image holds logical size × ratio device pixels, so that
+// at 200 % lines, circles and text are drawn at twice the resolution instead of being scaled up.
+// Lines and circles are placed on the device pixel grid with pen widths rounded to whole device
+// pixels (a 1-pixel line is 2 device pixels wide at 200 %, keeping the picture's proportions); at
+// 100 % this is exactly the logical drawing.
+//
+// Its context menu holds "复制" (Ctrl+C while focused) and, where the window switches it on,
+// "保存图片...".
 class DrawingArea : public QWidget {
     Q_OBJECT
 
@@ -65,21 +75,36 @@ class DrawingArea : public QWidget {
     // The printed text as plain lines, fields padded with blanks to their columns.
     QString printedText() const;
     QStringList printedLines() const;
-    void copyPrintedText() const;  // to the clipboard; Ctrl+C and the context menu item "复制"
 
-    // The backing image (what paintEvent shows).
+    // "复制": an area that holds printed text (the table's listing) copies the text, any other
+    // its picture as an image at device resolution. What the area holds decides, so that no
+    // window has to say which kind it is.
+    void copyToClipboard() const;
+
+    // Adds "保存图片..." to the context menu (or takes it away); off until a window asks for it.
+    void enableSavePicture(bool on);
+    // Writes the picture as a PNG at device resolution, through a temporary file: on failure a
+    // message box names the file and the reason, no file is left, and the result is false.
+    bool savePicture(const QString& fileName);
+    // "保存图片...": asks for the file (PNG by default, ".png" added to a name without suffix)
+    // and saves; cancelling writes nothing.
+    void savePictureAs();
+
+    // The backing image at device resolution (what paintEvent shows); its devicePixelRatio() is
+    // the ratio it was drawn at.
     const QImage& image() const;
-    // Maps user coordinates to pixel coordinates of the backing image.
+    // Maps user coordinates to logical pixel coordinates of the area.
     QPointF toPixels(double x, double y) const;
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void growImage();  // the image grows with the widget and never loses what is drawn
+    // The image follows the widget's device pixel ratio and grows with the widget; it never loses
+    // what is drawn (after a change of ratio, the drawing is rescaled).
+    void fitImage();
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

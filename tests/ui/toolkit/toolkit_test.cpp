@@ -1,5 +1,7 @@
-// Tests of the toolkit layer: twips, fonts, captions, the drawing area, the input box's focus
-// emptying and the 16 ms timers.
+// Tests of the toolkit layer: twips, fonts, captions, the drawing area (at device resolution, copy
+// and save), the input box's focus emptying and the 16 ms timers. Run at 100 %, at
+// QT_SCALE_FACTOR=2 (the functions that hold at any ratio) and across two screens of 100 % and
+// 200 % (screenChange).
 #include <QtTest>
 #include <QtWidgets>
 
@@ -27,7 +29,26 @@ QRect inkBox(const QImage& image, QRect area = QRect()) {
     return box;
 }
 
+// True when every aligned `ratio` × `ratio` block of `area` is of one colour, as in an image
+// scaled up from one at ratio 1.
+bool blockwiseUniform(const QImage& image, QRect area, int ratio) {
+    for (int y = area.top() / ratio * ratio; y + ratio - 1 <= area.bottom(); y += ratio) {
+        for (int x = area.left() / ratio * ratio; x + ratio - 1 <= area.right(); x += ratio) {
+            for (int k = 1; k < ratio * ratio; ++k) {
+                if (image.pixel(x + k % ratio, y + k / ratio) != image.pixel(x, y)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+enum class Figure { Diagonal, Circle, Text };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Figure)
 
 class ToolkitTest : public QObject {
     Q_OBJECT
@@ -169,43 +190,248 @@ class ToolkitTest : public QObject {
         }
     }
 
-    // Drawings and printed text survive hiding and resizing, Ctrl+C and the context menu's "复制"
-    // copy the text, and a new background colour clears both.
-    void drawingPersistsAndCopies() {
+    // Drawings and printed text survive hiding and resizing, a focused area draws no focus frame
+    // (the grab is the image), and a new background colour clears both.
+    void drawingPersists() {
         QWidget window;
         auto* area = new DrawingArea(&window);
         area->setGeometry(0, 0, 60, 50);
         window.show();
         area->line(75, 75, 750, 600, Qt::red);  // until setScale, the area measures in twips
         area->printAt(1, QStringLiteral("四杆"));
-        area->printAt(9, QStringLiteral("12.5"));
         window.hide();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        area->setFocus();
         QCOMPARE(area->grab().toImage().convertToFormat(QImage::Format_RGB32), area->image());
         area->resize(20, 20);
         area->resize(80, 60);
         QCOMPARE(area->image().pixel(50, 40), qRgb(255, 0, 0));
         QCOMPARE(area->image().pixel(79, 59), qRgb(255, 255, 255));
-        for (bool byMenu : {false, true}) {
-            QApplication::clipboard()->clear();
-            if (byMenu) {
-                QTimer::singleShot(0, this, [] {
-                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                    QVERIFY(menu && menu->actions().value(0)->text() == "复制");
-                    menu->actions().value(0)->trigger();
-                    menu->close();
-                });
-                QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-                QApplication::sendEvent(area, &event);
-            } else {
-                QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
-            }
-            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("四杆      12.5\n"));
-        }
         area->setBackColor(QColor(0, 128, 0));
         QCOMPARE(area->image().pixel(50, 40), qRgb(0, 128, 0));
         QCOMPARE(area->printedText(), QString());
+    }
+
+    // Lines, circles and text are drawn at the screen's ratio, not scaled up: the image and a grab
+    // are ratio × the logical size, the grab is the image, shapes keep their logical place and
+    // their colour (aliased), and at 200 % they have detail finer than 2 × 2 device pixels.
+    void deviceResolution_data() {
+        QTest::addColumn<Figure>("figure");
+        QTest::addColumn<QRect>("ink");  // logical pixels; null: depends on the font
+        QTest::newRow("diagonal") << Figure::Diagonal << QRect(10, 10, 81, 31);
+        QTest::newRow("circle") << Figure::Circle << QRect(20, 10, 61, 61);
+        QTest::newRow("text") << Figure::Text << QRect();
+    }
+    void deviceResolution() {
+        QFETCH(Figure, figure);
+        QFETCH(QRect, ink);
+        QWidget window;
+        auto* area = new DrawingArea(&window);
+        area->setGeometry(0, 0, 100, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2 : 1;
+        QCOMPARE(area->devicePixelRatioF(), qreal(ratio));
+        area->setScale(0, 0, 100, 80);
+        const QColor colour(0, 0, 255);
+        switch (figure) {
+            case Figure::Diagonal:
+                area->line(10, 10, 90, 40, colour);
+                break;
+            case Figure::Circle:
+                area->circle(50, 40, 30, colour);
+                break;
+            case Figure::Text:
+                area->setTextFont(designFont(DesignFont::SongTi, 9));
+                area->printAt(2, QStringLiteral("四杆 L3杆角加速 12.5"));
+                break;
+        }
+        const QImage image = area->image();
+        QCOMPARE(image.size(), QSize(100, 80) * ratio);
+        QCOMPARE(image.devicePixelRatio(), qreal(ratio));
+        const QPixmap grab = area->grab();
+        QCOMPARE(grab.size(), QSize(100, 80) * ratio);
+        QCOMPARE(grab.toImage().convertToFormat(QImage::Format_RGB32), image);
+        const QRect deviceInk = inkBox(image);
+        if (!ink.isNull()) {
+            // Within one logical pixel of the place at 100 %, and in the two colours only.
+            const QRect logical(deviceInk.topLeft() / ratio, deviceInk.size() / ratio);
+            QVERIFY2((logical.topLeft() - ink.topLeft()).manhattanLength() <= 2 &&
+                         (logical.bottomRight() - ink.bottomRight()).manhattanLength() <= 2,
+                     qPrintable(QDebug::toString(logical)));
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    QVERIFY(image.pixel(x, y) == qRgb(255, 255, 255) ||
+                            image.pixel(x, y) == colour.rgb());
+                }
+            }
+        }
+        // Detail finer than 2 × 2 blocks (the run at QT_SCALE_FACTOR=2).
+        QVERIFY(ratio == 1 || !blockwiseUniform(image, deviceInk, ratio));
+    }
+
+    // Moved to a screen of twice the ratio, the area keeps its drawing, scaled pixel by pixel,
+    // and draws from then on at the new ratio.
+    void screenChange() {
+        QScreen* doubled = nullptr;
+        for (QScreen* screen : QGuiApplication::screens()) {
+            doubled = screen->devicePixelRatio() == 2.0 ? screen : doubled;
+        }
+        if (doubled == nullptr || QGuiApplication::screens().size() < 2) {
+            QSKIP("needs screens of 100 % and 200 % (offscreen:configfile=two_screens.json)");
+        }
+        QWidget window;
+        window.setScreen(QGuiApplication::primaryScreen() == doubled
+                             ? QGuiApplication::screens().constLast()
+                             : QGuiApplication::primaryScreen());
+        auto* area = new DrawingArea(&window);
+        area->setGeometry(0, 0, 100, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        area->setScale(0, 0, 100, 80);
+        area->line(10, 10, 90, 40, Qt::red);
+        const QImage before = area->image();
+        QCOMPARE(before.devicePixelRatio(), 1.0);
+        window.setScreen(doubled);
+        window.move(doubled->geometry().topLeft());
+        QTRY_COMPARE(area->devicePixelRatioF(), 2.0);
+        QCOMPARE(area->image().devicePixelRatio(), 2.0);
+        QImage scaled = before.scaled(before.size() * 2);
+        scaled.setDevicePixelRatio(2.0);
+        QCOMPARE(area->image(), scaled);
+        area->line(10, 70, 90, 45, Qt::red);
+        QVERIFY(!blockwiseUniform(area->image(), QRect(20, 90, 160, 50), 2));
+    }
+
+    // "复制" (the context menu or Ctrl+C) copies the printed text of an area that has some, the
+    // picture at device resolution of any other.
+    void copyToClipboard_data() {
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("listing, Ctrl+C") << true << false;
+        QTest::newRow("listing, menu") << true << true;
+        QTest::newRow("picture, Ctrl+C") << false << false;
+        QTest::newRow("picture, menu") << false << true;
+    }
+    void copyToClipboard() {
+        QFETCH(bool, printed);
+        QFETCH(bool, byMenu);
+        QWidget window;
+        auto* area = new DrawingArea(&window);
+        area->setGeometry(0, 0, 60, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        area->setFocus();
+        area->line(75, 75, 750, 600, Qt::red);
+        if (printed) {
+            area->printAt(1, QStringLiteral("四杆"));
+            area->printAt(9, QStringLiteral("12.5"));
+        }
+        QApplication::clipboard()->clear();
+        if (byMenu) {
+            QTimer::singleShot(0, this, [] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu && menu->actions().size() == 1);
+                QCOMPARE(menu->actions()[0]->text(), QStringLiteral("复制"));
+                menu->actions()[0]->trigger();
+                menu->close();
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+            QApplication::sendEvent(area, &event);
+        } else {
+            QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+        }
+        QCOMPARE(QApplication::clipboard()->text(),
+                 printed ? QStringLiteral("四杆      12.5\n") : QString());
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.isNull(), printed);
+        if (!printed) {
+            QCOMPARE(copied.size(), QSize(60, 50) * area->devicePixelRatioF());
+            QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), area->image());
+        }
+    }
+
+    // The picture is written as a PNG at device resolution; a place that cannot be written gets
+    // a message naming the file and leaves no file.
+    void savePicture_data() {
+        QTest::addColumn<QString>("name");  // in a new temporary directory holding a file "file"
+        QTest::addColumn<bool>("written");
+        QTest::newRow("png") << "picture.png" << true;
+        QTest::newRow("no such directory") << "missing/picture.png" << false;
+        QTest::newRow("parent is a file") << "file/picture.png" << false;
+    }
+    void savePicture() {
+        QFETCH(QString, name);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        DrawingArea area;
+        area.resize(70, 40);
+        area.circle(525, 300, 300, Qt::blue);
+        const QString path = dir.filePath(name);
+        QStringList messages;  // title|text
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&messages] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages << box->windowTitle() + '|' + box->text();
+                box->accept();
+            }
+        });
+        poll.start(10);
+        QCOMPARE(area.savePicture(path), written);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 written ? QStringList({"file", "picture.png"}) : QStringList("file"));
+        if (written) {
+            QCOMPARE(messages, QStringList());
+            QImage read(path, "PNG");
+            QCOMPARE(read.size(), QSize(70, 40) * area.devicePixelRatioF());
+            // The file keeps the picture's physical size: 96 dpi times the ratio.
+            QCOMPARE(read.dotsPerMeterX(), qRound(96 / 0.0254 * area.devicePixelRatioF()));
+            read.setDevicePixelRatio(area.devicePixelRatioF());
+            QCOMPARE(read.convertToFormat(QImage::Format_RGB32), area.image());
+        } else {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].startsWith("四杆机构|无法保存文件 " + path + "："),
+                     qPrintable(messages[0]));
+        }
+    }
+
+    // "保存图片..." is in the menu only where switched on; its dialog adds ".png" to a name
+    // without suffix, and cancelling writes nothing.
+    void savePictureDialog_data() {
+        QTest::addColumn<QString>("typed");  // empty: the dialog is cancelled
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no suffix") << QString("picture") << QString("picture.png");
+        QTest::newRow("suffix") << QString("picture.PNG") << QString("picture.PNG");
+        QTest::newRow("cancelled") << QString() << QString();
+    }
+    void savePictureDialog() {
+        QFETCH(QString, typed);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        DrawingArea area;
+        area.resize(30, 20);
+        auto* save = area.findChild<QAction*>("savePictureAction");
+        QVERIFY(save && !area.actions().contains(save));
+        area.enableSavePicture(true);
+        QCOMPARE(area.actions().constLast(), save);
+        QCOMPARE(save->text(), QStringLiteral("保存图片..."));
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->nameFilters(), QStringList("PNG 图片 (*.png)"));
+            dialog->setDirectory(dir.path());
+            dialog->selectFile(typed);
+            typed.isEmpty() ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
+        });
+        save->trigger();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 file.isEmpty() ? QStringList() : QStringList(file));
+        area.enableSavePicture(false);
+        QVERIFY(!area.actions().contains(save));
     }
 
     // Columns pad the text; a field left of the print position wraps. In pixels, column n starts

@@ -1,0 +1,25 @@
+// Saving to a file the user names: the file dialog and writing whole files or nothing.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QWidget;
+
+namespace fourbar::ui {
+
+// Writes `bytes` to `fileName` through a temporary file that replaces it only when complete. On
+// failure a message box (parent `parent`) names the file and the reason, no file is left (an
+// existing one stays as it was), and the result is false.
+bool writeFileReporting(QWidget* parent, const QString& fileName, const QByteArray& bytes);
+
+// `fileName` with ".`suffix`" appended when it has no suffix of its own.
+QString withDefaultSuffix(const QString& fileName, const QString& suffix);
+
+// Asks for the name of a file to save to. `filter` is the dialog's name filter, e.g.
+// "PNG 图片 (*.png)"; a name without suffix gets `defaultSuffix` (without the dot). Empty when
+// the user cancels.
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                        const QString& defaultSuffix);
+
+}  // namespace fourbar::ui
