@@ -1,11 +1,14 @@
-// fourbar-report: the output panel after one execute, or the result tables as CSV, for scripts.
+// fourbar-report: the output panel after one execute, the result tables as CSV, or the data
+// listing, for scripts.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/lenient_number.h"
+#include "core/listing.h"
 #include "core/messages.h"
 #include "core/motion_parameters.h"
 #include "core/result_tables.h"
@@ -14,6 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: fourbar-report [--table] L1 L2 L3 L4 n M\n"
+    "       fourbar-report --listing[=START:END:INTERVAL] L1 L2 L3 L4 n M\n"
     "  L1..L4 link lengths in mm (crank, coupler, output link, frame), n crank speed in r/min,\n"
     "  M assembly type (+1 or -1)\n";
 
@@ -39,13 +43,63 @@ void printTable(const fourbar::ResultTables& tables) {
     }
 }
 
+// The boxes of "--listing" (all empty) or "--listing=START:END:INTERVAL", each part read as its
+// box reads it, an empty part as an empty box; nullopt for any other argument.
+std::optional<fourbar::ListingBoxes> listingBoxes(std::string_view arg) {
+    if (arg == "--listing") {
+        return fourbar::ListingBoxes{};
+    }
+    constexpr std::string_view prefix = "--listing=";
+    if (!arg.starts_with(prefix)) {
+        return std::nullopt;
+    }
+    arg.remove_prefix(prefix.size());
+    const std::size_t colon1 = arg.find(':');
+    const std::size_t colon2 = arg.find(':', colon1 + 1);
+    if (colon1 == arg.npos || colon2 == arg.npos || arg.find(':', colon2 + 1) != arg.npos) {
+        return std::nullopt;
+    }
+    return fourbar::ListingBoxes{
+        .start = fourbar::readNumber(arg.substr(0, colon1)),
+        .end = fourbar::readNumber(arg.substr(colon1 + 1, colon2 - colon1 - 1)),
+        .interval = fourbar::readNumber(arg.substr(colon2 + 1)),
+    };
+}
+
+// What the table window's display command lists for these boxes, every row (the window stops at
+// its bottom edge), each field at its column; 1 when the command refuses.
+int printListing(const fourbar::SharedState& shared, fourbar::ListingBoxes boxes) {
+    const fourbar::Listing listing(shared);
+    const fourbar::ListingPlan plan = listing.plan(fourbar::ListingCommand::Display, boxes);
+    if (!plan.refusal.empty()) {
+        std::fprintf(stderr, "%s\n", std::string(plan.refusal).c_str());
+        return 1;
+    }
+    // Stops when the output is gone, as a tiny interval lists for very long.
+    const auto print = [](const fourbar::ListingLine& line) {
+        for (const std::string& text : fourbar::paddedLines(line)) {
+            if (std::printf("%s\n", text.c_str()) < 0) {
+                return false;
+            }
+        }
+        return true;
+    };
+    print(fourbar::listingTitle());
+    print(fourbar::listingHeading());
+    listing.listRows(plan, print);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int first = 1;
     bool table = false;
+    std::optional<fourbar::ListingBoxes> listing;
     if (argc > 1 && std::string_view(argv[1]) == "--table") {
         table = true;
+        first = 2;
+    } else if (argc > 1 && (listing = listingBoxes(argv[1]))) {
         first = 2;
     }
     if (argc - first != 6) {
@@ -75,6 +129,9 @@ int main(int argc, char** argv) {
             break;
     }
 
+    if (listing) {
+        return printListing(shared, *listing);
+    }
     if (table) {
         printTable(shared.analysis->tables);
         return 0;

@@ -1,18 +1,53 @@
-// Data table window: listed rows per kind and command, messages, line texts and bounded listings.
+// Data table window: the lines printed and the bottom edge, the messages, clear, exit, the layout
+// and the captions.
 #include <QApplication>
-#include <QDeadlineTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 
-#include "core/analysis.h"
 #include "core/motion_parameters.h"
 #include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/widget_table.h"
 
 using namespace fourbar;
+using fourbar::ui::TableWindow;
+using fourbar::ui::widget;
+
+namespace {
+
+// Clicks a button of `w`; returns the texts of the message boxes it opened, each closed with OK.
+QStringList click(const TableWindow& w, const char* button) {
+    QStringList messages;
+    QTimer poll;
+    poll.callOnTimeout([&messages] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            box->accept();
+        }
+    });
+    poll.start(0);
+    widget<QPushButton>(&w, button)->click();
+    return messages;
+}
+
+// Pixels of the listing area that are not white.
+int ink(const TableWindow& w) {
+    const QImage image = w.listingArea()->image().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixel(x, y) != qRgb(255, 255, 255);
+        }
+    }
+    return count;
+}
+
+}  // namespace
 
 class TableWindowTest : public QObject {
     Q_OBJECT
@@ -20,118 +55,154 @@ class TableWindowTest : public QObject {
   private slots:
     void listing_data();
     void listing();
+    void clearAndExit();
+    void layout();
+    void captions();
 };
 
-// A case is "setup|button|start,end,interval|expected|message". Setups: "CR", the crank-rocker
-// preset, executed; "none", nothing run; "RC s e" and "DR s e", the tables of a rocker-crank or
-// double-rocker run over startAngle s and endAngle e, with theta1 following the swing, theta2 the
-// row in degrees and no value for alpha2; "FT s e", such rocker-crank tables under lengths of a
-// full turn confirmed since ("FT" alone spans 0 to 360). Button 1 is the display command, 3 to 6
-// the quarter turns. Expected, per data line: "a..b/s", the values a, a + s, ... while not past b
-// (a trailing "." on s is printed after each); other entries as they stand, each compared with as
-// many leading fields of the line, or with the whole line when they start blank; "fills": down to
-// the bottom edge. The quarter turns are given per setup: the rows of each button, or "!" and "?"
-// for the messages "数据不在此范围内" and "请选择范围及间隔".
+// One button on a fresh window after an execute with L1..L4 (none: before any analysis), with
+// the start, end and interval boxes filled in: the messages, the lines printed (title and heading
+// included), whether they reach the bottom edge, and the pixels inked.
 void TableWindowTest::listing_data() {
-    QTest::addColumn<QString>("plan");
-    // clang-format off
-    for (const QString plan : {
-            "CR|1|,,|0..350/10", "FT|1|100,50,-10|100..50/-10", "FT|1|50,100,-10|",
-            "FT|1|abc,30,7.5|0..30/7.5", "FT|1|350,400,5|350..360/5", "FT|1|-1e300,1e300,10|",
-            "FT|1|,,1e-300|fills", "FT|1|-1e6,,0.001|fills", "FT 20 150|1|,,|20..280/10",
-            "none|1|,,|", "DR -40 60|1|,,|-40..60/10", "DR -40 60|1|-100,,25|-40..60/25",
-            "DR -40 60|1|0,30,|-40..30/10", "RC 20 150|1|,,|20..150/10.,140..20/-10.",
-            "RC 20 150|1|0,100,15|20..95/15.", "FT|5|,,30|180..270/30", "FT|1|,5,|0 . . 1. 2. 4.",
-            "FT|1|,12.5,2.5|0 .,2.5 2.,5 5.,7.5 8.,10 10.,12.5 12.",
-            "CR|1|90,90,|90 21.62 112.45 -2.73 5.84 30.22 31.28",
-            "CR|1|350,,|350 91.45 129.15 -7.64 -10.07 -205.44 -68.61",
-            "CR|1|-10,5,|"
-            "   0      82.69      119.21     -10.47     -10.47      -122.62      28.14"}) {
-        QTest::newRow(qPrintable(plan)) << plan;
-    }
-    // clang-format on
-    // The quarter turns, the start and end boxes not read, at the default interval 5.
-    for (const QString quarters :
-         {"FT|0..90 90..180 180..270 270..360", "RC 20 150|? ? ? ?", "DR -40 60|-40..60 ! ! !",
-          "DR 10 90|10..90 ! ! !", "DR 60 200|60..90 90..180 180..200 !", "DR 90 150|! 90..150 ! !",
-          "DR 100 250|! 100..180 180..250 !", "DR 180 250|! ! 180..250 !",
-          "DR 200 300|! ! 200..270 270..300", "DR 280 350|! ! ! 280..350",
-          "DR 60 300|60..90 90..180 180..270 270..300"}) {
-        for (int q = 0; q < 4; ++q) {
-            const QString rows = quarters.section('|', 1).section(' ', q, q);
-            const QString message = rows == "!" ? "数据不在此范围内" : "请选择范围及间隔";
-            const QString plan = quarters.section('|', 0, 0) + QString("|%1|45,46,|").arg(q + 3) +
-                                 (rows.contains("..") ? rows + "/5" : "|" + message);
-            QTest::newRow(qPrintable(plan)) << plan;
-        }
-    }
+    QTest::addColumn<QList<double>>("lengths");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("firstRow");
+    QTest::addColumn<bool>("atBottom");
+    QTest::addColumn<int>("ink");
+
+    const QList<double> crankRocker{150, 220, 250, 300};
+    const QStringList empty{"", "", ""};
+    const QString row0 =
+        "   0      82.69      119.21     -10.47     -10.47      -122.62      28.14";
+    QTest::newRow("display") << crankRocker << empty << "Command1" << QStringList{} << 38 << row0
+                             << false << 34723;
+    // Row 0 over and over: the listing ends at the area's bottom edge.
+    QTest::newRow("tiny interval") << crankRocker << QStringList{"", "", "1e-300"} << "Command1"
+                                   << QStringList{} << 48 << row0 << true << 33903;
+    QTest::newRow("full-turn quarter")
+        << crankRocker << QStringList{"0", "10", "30"} << "Command5" << QStringList{} << 6
+        << "   180    17.91      164.29     3.49       3.49        86.67        -75.38" << false
+        << 6570;
+    QTest::newRow("rocker-crank quarter")
+        << QList<double>{250, 220, 150, 300} << empty << "Command3"
+        << QStringList{"请选择范围及间隔"} << 2 << "" << false << 3132;
+    QTest::newRow("double rocker outside quarter")
+        << QList<double>{300, 150, 220, 250} << empty << "Command4"
+        << QStringList{"数据不在此范围内"} << 2 << "" << false << 3132;
+    QTest::newRow("before any analysis")
+        << QList<double>{} << empty << "Command1" << QStringList{} << 2 << "" << false << 3132;
 }
 
 void TableWindowTest::listing() {
-    QFETCH(QString, plan);
-    const QStringList part = plan.split('|'), words = part[0].split(' '), box = part[2].split(',');
-    SharedState s;
-    auto& t = s.tables;
-    if (words[0] == "CR") {
-        s.linkage = {150, 220, 250, 300, 100, 0, -1, {}, 0};
-        QVERIFY(executeAnalysis(s.linkage, t).message == ExecuteMessage::None);
-    } else if (words[0] != "none") {
-        const bool ft = words[0] == "FT", dr = words[0] == "DR";
-        s.linkage = {ft ? 150. : 250.,       220, ft ? 250. : 150., 300, 100, 0, -1,
-                     dr ? "双摇杆机构" : "", 150};
-        t.startAngle = words.value(1, "0").toDouble();
-        t.endAngle = words.value(2, "180").toDouble();
-        t.resize(int(t.startAngle), int(dr ? t.endAngle : 2 * t.endAngle - t.startAngle));
-        for (int i = t.rows().first; i <= t.rows().last; ++i) {
-            t.setRow(i, {std::min(i, int(2 * t.endAngle) - i) * kDegree, i * kDegree, 0, 1, 2,
-                         qQNaN(), 4});
-        }
+    QFETCH(QList<double>, lengths);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, button);
+    QFETCH(QStringList, messages);
+    QFETCH(int, lines);
+    QFETCH(QString, firstRow);
+    QFETCH(bool, atBottom);
+    QFETCH(int, ink);
+    SharedState state;
+    if (!lengths.isEmpty()) {
+        state.inputs = {lengths[0], lengths[1], lengths[2], lengths[3], 100, 0, -1, {}, 0};
+        QVERIFY(executeAnalysis(state).message == ExecuteMessage::None);
     }
-    QStringList shown;
-    ui::TableWindow w(s);
-    for (int n = 0; n < 3; ++n) {  // start, end and interval go to Text2, Text3 and Text1
-        w.findChild<QLineEdit*>(QString("Text%1").arg((n + 1) % 3 + 1))->setText(box[n]);
+    TableWindow w(state);
+    const char* boxNames[] = {"Text2", "Text3", "Text1"};  // start, end, interval
+    for (int n = 0; n < 3; ++n) {
+        widget<QLineEdit>(&w, boxNames[n])->setText(boxes[n]);
     }
-    QTimer::singleShot(0, &w, [&] {  // runs in a message box's own loop: note it, close it
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            shown << box->property("text").toString();
-            box->close();
-        }
-    });
-    const QDeadlineTimer deadline(2000);  // ms
-    w.findChild<QPushButton*>("Command" + part[1])->click();
-    QVERIFY2(!deadline.hasExpired(), "the listing must come back at once");
-    QCOMPARE(shown.join('+'), part.value(4));
+    QCOMPARE(click(w, qPrintable(button)), messages);
 
-    const QStringList lines = w.listing()->printedLines();
-    QCOMPARE(lines.mid(0, 2).join(' ').simplified(),
-             QString("四杆机构运动分析 L1杆转角 L2杆转角 "
-                     "L3杆转角 L2杆角速 L3杆角速 L2杆角加速 L3杆角加速"));
-    QCOMPARE(w.listing()->printPositionBelowBottom(), part[3] == "fills");
-    QStringList expected, listed;
-    for (const QString& entry : part[3].split(',', Qt::SkipEmptyParts)) {
-        const QStringList r = QString(entry).replace("..", "/").split('/');
-        const double last = r.value(1).toDouble(), step = r.value(2).toDouble();
-        for (double v = r[0].toDouble(); r.size() == 3 && (step > 0 ? v <= last : v >= last);
-             v += step) {
-            expected << QString::number(v) + (r[2].endsWith('.') ? "." : "");
-        }
-        expected << (r.size() == 3 ? QStringList() : QStringList{entry});
-    }
-    for (qsizetype n = 2; n < lines.size(); ++n) {
-        const QString entry = expected.value(n - 2);
-        const QString line = entry.startsWith(' ') ? lines[n] : lines[n].simplified();
-        listed << line.section(' ', 0, entry.count(' '));
-    }
-    QCOMPARE(part[3] == "fills" ? expected : listed, expected);
+    // The copied text pads by characters, so its heading counts a Chinese one as one column.
+    const QStringList printed = w.listingArea()->printedLines();
+    QCOMPARE(printed.mid(0, 2),
+             (QStringList{QString(29, ' ') + "四杆机构运动分析",
+                          "L1杆转角     L2杆转角      L3杆转角      L2杆角速      L3杆角速       "
+                          "L2杆角加速       L3杆角加速"}));
+    QCOMPARE(printed.value(2), firstRow);
+    QCOMPARE(printed.size(), lines);
+    QCOMPARE(w.listingArea()->printPositionBelowBottom(), atBottom);
+    QCOMPARE(::ink(w), ink);
+}
 
-    // "清零" empties the boxes and keeps the listing; "退出" empties the listing.
-    w.findChild<QPushButton*>("Command7")->click();
-    QVERIFY(std::ranges::all_of(w.findChildren<QLineEdit*>(),
-                                [](const QLineEdit* box) { return box->text().isEmpty(); }));
-    QCOMPARE(w.listing()->printedLines(), lines);
-    w.findChild<QPushButton*>("Command2")->click();
-    QVERIFY(w.listing()->printedLines().isEmpty());
+// "清零" empties the boxes and keeps the listing; "退出" and the close box each empty the
+// listing, hide the window and ask once for the main window.
+void TableWindowTest::clearAndExit() {
+    SharedState state;
+    TableWindow w(state);
+    QSignalSpy exitRequested(&w, &TableWindow::exitRequested);
+    for (const bool closeBox : {false, true}) {
+        w.show();
+        for (const char* box : {"Text1", "Text2", "Text3"}) {
+            widget<QLineEdit>(&w, box)->setText("45");
+        }
+        click(w, "Command1");
+        const QStringList listed = w.listingArea()->printedLines();
+        click(w, "Command7");
+        for (const char* box : {"Text1", "Text2", "Text3"}) {
+            QCOMPARE(widget<QLineEdit>(&w, box)->text(), QString());
+        }
+        QCOMPARE(w.listingArea()->printedLines(), listed);
+        if (closeBox) {
+            QVERIFY(!w.close());
+        } else {
+            click(w, "Command2");
+        }
+        QVERIFY(!w.isVisible());
+        QCOMPARE(exitRequested.count(), closeBox ? 2 : 1);
+        QVERIFY(w.listingArea()->printedLines().isEmpty());
+        QCOMPARE(ink(w), 0);
+    }
+}
+
+// Spot checks of the twip layout (15 twips to the pixel) and the tab order.
+void TableWindowTest::layout() {
+    SharedState state;
+    TableWindow w(state);
+    QCOMPARE(w.size(), QSize(448, 529));
+    QCOMPARE(widget<QWidget>(&w, "Picture1")->geometry(), QRect(4, 12, 405, 509));
+    QCOMPARE(widget<QWidget>(&w, "Command1")->geometry(), QRect(416, 16, 25, 41));
+    QCOMPARE(widget<QWidget>(&w, "Text1")->geometry(), QRect(412, 200, 33, 21));
+    QCOMPARE(widget<QWidget>(&w, "Command2")->geometry(), QRect(416, 468, 25, 45));
+    QStringList chain;
+    QWidget* next = widget<QWidget>(&w, "Command1");
+    for (int n = 0; n < 11; next = next->nextInFocusChain()) {
+        if (!qobject_cast<QLabel*>(next)) {  // labels take no focus
+            chain << next->objectName();
+            ++n;
+        }
+    }
+    QCOMPARE(chain.join(' '),
+             "Command1 Command2 Picture1 Command3 Command4 Command5 Command6 "
+             "Text1 Command7 Text2 Text3");
+}
+
+// Every caption of the window: its title, its buttons and its labels.
+void TableWindowTest::captions() {
+    SharedState state;
+    TableWindow w(state);
+    QCOMPARE(w.windowTitle(), "运动参数");
+    const std::pair<const char*, const char*> rows[] = {
+        {"Command1", "       显  示       "},
+        {"Label2", " 起 点"},
+        {"Label3", " 终 点 "},
+        {"Label1", " 间  隔"},
+        {"Command7", "清零"},
+        {"Command3", "0--90   度"},
+        {"Command4", "--180   度"},
+        {"Command5", "--270   度"},
+        {"Command6", "--360   度"},
+        {"Command2", "退出"},
+    };
+    QCOMPARE(w.findChildren<QPushButton*>().size() + w.findChildren<QLabel*>().size(),
+             std::size(rows));
+    for (const auto& [name, caption] : rows) {
+        QCOMPARE(widget<QWidget>(&w, name)->property("text").toString(), caption);
+    }
 }
 
 QTEST_MAIN(TableWindowTest)
