@@ -2,6 +2,9 @@
 // padding of its lines.
 #include "core/listing.h"
 
+#include <array>
+#include <charconv>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -114,20 +117,25 @@ ListingPlan quarterPlan(int quarter, double interval, MechanismKind kind,
 
 // Entries without a value (NaN) give an empty field.
 ListingLine rowLine(const ResultTables& tables, int row, double loopValue, bool crankFromTheta1) {
-    const std::string fields[] = {
-        crankFromTheta1 ? patternText(tables.theta1(row) / kDegree) : plainCrankAngle(loopValue),
-        patternText(tables.theta2(row) / kDegree),
-        patternText(tables.theta3(row) / kDegree),
-        patternText(tables.omega2(row)),
-        patternText(tables.omega3(row)),
-        patternText(tables.alpha2(row)),
-        patternText(tables.alpha3(row)),
-    };
+    const std::array<double, 7> values = rowValues(tables, row, loopValue, crankFromTheta1);
     ListingLine line;
-    for (std::size_t n = 0; n < std::size(fields); ++n) {
-        line.push_back({kFieldColumns[n], fields[n]});
+    for (std::size_t n = 0; n < values.size(); ++n) {
+        // The loop value keeps the loop's own sums, such as " 2.5 ", rather than a rounding.
+        const bool loopField = n == 0 && !crankFromTheta1;
+        line.push_back(
+            {kFieldColumns[n], loopField ? plainCrankAngle(values[n]) : patternText(values[n])});
     }
     return line;
+}
+
+// Shortest text that reads back to the same double; empty for no value.
+std::string shortestText(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 // The code point of UTF-8 text starting at `at`, which it advances past it.
@@ -244,6 +252,40 @@ std::vector<std::string> paddedLines(const ListingLine& line) {
         end = start + cellColumns(field.text);
     }
     return lines;
+}
+
+std::array<double, 7> rowValues(const ResultTables& tables, int row, double loopValue,
+                                bool crankFromTheta1) {
+    return {crankFromTheta1 ? tables.theta1(row) / kDegree : loopValue,
+            tables.theta2(row) / kDegree,
+            tables.theta3(row) / kDegree,
+            tables.omega2(row),
+            tables.omega3(row),
+            tables.alpha2(row),
+            tables.alpha3(row)};
+}
+
+std::string analysisCsv(const Analysis& analysis) {
+    // The byte-order mark lets spreadsheet programs read the Chinese headings as UTF-8.
+    std::string csv = "\xEF\xBB\xBF";
+    const char* separator = "";
+    for (const ListingField& heading : listingHeading()) {
+        csv += separator + heading.text;
+        separator = ",";
+    }
+    csv += '\n';
+    const ResultTables& tables = analysis.tables;
+    const IndexRange rows = tables.rows();
+    const bool crankFromTheta1 = analysis.kind == MechanismKind::RockerCrank;
+    for (int i = rows.first; i <= rows.last; ++i) {
+        separator = "";
+        for (double value : rowValues(tables, i, i, crankFromTheta1)) {
+            csv += separator + shortestText(value);
+            separator = ",";
+        }
+        csv += '\n';
+    }
+    return csv;
 }
 
 }  // namespace fourbar

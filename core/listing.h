@@ -1,6 +1,7 @@
 // The data listing: the lines of the display command and of the four quarter-turn commands.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -81,6 +82,18 @@ class Listing {
     std::shared_ptr<const Analysis> analysis_;
     MechanismKind kind_;
 };
+
+// A row's seven values as the listing shows them: the crank angle in degrees (the loop value, or
+// theta1 for a rocker-crank's swing), the coupler and output-link angles in degrees, the angular
+// velocities in 1/s and the angular accelerations in 1/s²; NaN where the row has no value.
+std::array<double, 7> rowValues(const ResultTables& tables, int row, double loopValue,
+                                bool crankFromTheta1);
+
+// Every row of the analysis in index order as CSV: UTF-8 with a byte-order mark, the seven listing
+// headings, then each row's values (rowValues, with the row index as loop value) in the shortest
+// form that reads back to the same double, an empty field where a row has no value; lines end with
+// '\n'.
+std::string analysisCsv(const Analysis& analysis);
 
 // The text lines a listing line shows: each field padded with blanks to its column, one column per
 // character and two per Chinese character, as in the listing's 宋体 cell. A field whose column lies

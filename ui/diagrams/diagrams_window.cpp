@@ -37,6 +37,7 @@ DiagramsWindow::DiagramsWindow(SharedState& state, QWidget* parent)
     setFont(defaultFont());
     buildWidgets<DiagramsWindow>(this, this, kWidgets);
     plotArea_ = widget<DrawingArea>(this, "Picture1");
+    plotArea_->enableSavePicture(true);
 }
 
 void DiagramsWindow::onAngleClicked() {

@@ -1,11 +1,15 @@
 // The data table window: layout, the listing printed in its area, clear and exit.
 #include "ui/table/table_window.h"
 
+#include <QAction>
+
 #include "core/lenient_number.h"
+#include "core/messages.h"
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/message_box.h"
+#include "ui/toolkit/save_file.h"
 #include "ui/toolkit/widget_table.h"
 #include "ui/toolkit/widgets.h"
 
@@ -68,6 +72,33 @@ TableWindow::TableWindow(SharedState& state, QWidget* parent) : ChildWindow(pare
     intervalBox_ = widget<InputBox>(this, "Text1");
     startBox_ = widget<InputBox>(this, "Text2");
     endBox_ = widget<InputBox>(this, "Text3");
+
+    listingArea_->enableSavePicture(true);
+    auto* exportCsv = new QAction(QStringLiteral("导出CSV..."), listingArea_);
+    exportCsv->setObjectName(QStringLiteral("exportCsv"));
+    listingArea_->addAction(exportCsv);
+    connect(exportCsv, &QAction::triggered, this, &TableWindow::onExportCsvTriggered);
+}
+
+void TableWindow::onExportCsvTriggered() {
+    if (!state_.analysis) {
+        showMessage(this, messages::analyseFirst);
+        return;
+    }
+    const QString fileName = askSaveFileName(
+        this, QStringLiteral("导出CSV"), QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"));
+    if (!fileName.isEmpty()) {
+        exportCsvTo(fileName);
+    }
+}
+
+bool TableWindow::exportCsvTo(const QString& fileName) {
+    if (!state_.analysis) {
+        showMessage(this, messages::analyseFirst);
+        return false;
+    }
+    const std::string csv = analysisCsv(*state_.analysis);
+    return writeFileReporting(this, fileName, QByteArray::fromStdString(csv));
 }
 
 void TableWindow::onDisplayClicked() {

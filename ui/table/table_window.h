@@ -26,6 +26,12 @@ class TableWindow : public ChildWindow {
     // "清零": empties the three boxes; the listing stays.
     void onClearBoxesClicked();
 
+    // "导出CSV..." of the listing's context menu: every row of the last analysis to a file the user
+    // names; before any analysis a message and no file.
+    void onExportCsvTriggered();
+    // The same without the dialog; false when nothing was written.
+    bool exportCsvTo(const QString& fileName);
+
     DrawingArea* listingArea() const { return listingArea_; }
 
   protected:
