@@ -136,7 +136,9 @@ struct DrawingArea::Impl {
 };
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), d_(std::make_unique<Impl>()) {
-    setFocusPolicy(Qt::ClickFocus);
+    // A stop of the tab order, so that a window whose chain starts with its picture opens with the
+    // picture focused and keys such as Space press no button; Ctrl+C copies from it.
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     // The menu holds the actions added to the area; their shortcuts act while it has the focus.

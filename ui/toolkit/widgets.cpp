@@ -194,6 +194,8 @@ QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect 
     bar->setValue(value);
     bar->setSingleStep(1);
     bar->setPageStep(1);
+    // A tab stop whose arrow keys move it one step, as a drag does.
+    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
