@@ -23,18 +23,23 @@ namespace {
 
 // Tables as a run of the kind leaves them (0 crank-driven, 1 double rocker, 2 rocker-crank), with
 // L1 150, L3 250, L4 300 mm, theta1 i degrees (2 end - i on the return swing), theta3 pi/2.
-void analyse(SharedState& s, int kind, int start, int end) {
+Analysis analysis(int kind, int start, int end) {
     const std::string_view name[] = {names::crankRockerB, names::doubleRocker, names::rockerCrankB};
-    s.linkage = {.L1 = 150, .L3 = 250, .L4 = 300, .mechanismName = std::string(name[kind])};
+    Analysis a;
+    a.linkage = {.L1 = 150, .L3 = 250, .L4 = 300, .mechanismName = std::string(name[kind])};
     const int first = kind == 0 ? 0 : start;
     const int last = kind == 0 ? 360 : kind == 1 ? end : 2 * end - start;
-    s.tables.resize(first, last);
+    a.tables.resize(first, last);
     for (int i = first; i <= last; ++i) {
-        s.tables.setRow(i, {.theta1 = (kind == 2 && i >= end ? 2 * end - i : i) * kDegree,
+        a.tables.setRow(i, {.theta1 = (kind == 2 && i >= end ? 2 * end - i : i) * kDegree,
                             .theta3 = 1.5707965f});
     }
-    s.tables.startAngle = start;
-    s.tables.endAngle = end;
+    a.tables.startAngle = start;
+    a.tables.endAngle = end;
+    return a;
+}
+void analyse(SharedState& s, int kind, int start, int end) {
+    s.analysis = std::make_shared<const Analysis>(analysis(kind, start, end));
 }
 
 // Whole numbers, "a:s:b" standing for a, a + s, ... up to b.
@@ -71,14 +76,18 @@ void run(AnimationWindow& w, SharedState& s, const QString& script) {
         for (int k = 0; !ch.isDigit() && k < std::max(times, 1); ++k) {
             const int button = QString("Dskrx").indexOf(ch) + 1;
             button ? w.findChild<QPushButton*>(QString("Command%1").arg(button))->click() : void();
-            QString("ec").contains(ch) ? w.onTimer1Tick() : void();
-            QString("dc").contains(ch) ? w.onTimer2Tick() : void();
+            QString("ec").contains(ch) ? w.eraseStep() : void();
+            QString("dc").contains(ch) ? w.drawStep() : void();
             ch == 'x' ? w.show() : void();
             ch == 't' ? w.findChild<QScrollBar*>("HScroll1")->setValue(10) : void();
             ch == 'n' || ch == 'm' ? analyse(s, ch == 'n' ? 1 : 2, -40, 40) : void();
-            ch == 'z' ? s.linkage.mechanismName.clear() : void();
+            if (ch == 'z') {
+                Analysis a = *s.analysis;
+                a.linkage.mechanismName.clear();
+                s.analysis = std::make_shared<const Analysis>(a);
+            }
             QVERIFY(!QString("sxr").contains(ch) ||
-                    !(w.timer1()->isTicking() || w.timer2()->isTicking()));
+                    !(w.eraseTimer()->isTicking() || w.drawTimer()->isTicking()));
         }
         times = ch.isDigit() ? 10 * times + ch.digitValue() : 0;
     }
@@ -133,7 +142,7 @@ void AnimationWindowTest::sequences() {
     StepLog log(w);
     run(w, s, f[4]);
     QCOMPARE(log.shown, ints(f.mid(7)));
-    QCOMPARE(w.timer1()->isTicking() || w.timer2()->isTicking(), f[5] == "1");
+    QCOMPARE(w.eraseTimer()->isTicking() || w.drawTimer()->isTicking(), f[5] == "1");
     QCOMPARE(w.frameIndex(), f[6].toInt());
 }
 
@@ -187,9 +196,10 @@ void AnimationWindowTest::refusals() {
     const std::string_view name[] = {"", "", names::doubleRocker, names::rockerCrankA};
     for (int setup = 0; setup < 4; ++setup) {
         SharedState s;
-        analyse(s, setup == 2 ? 0 : 1, setup == 2 ? -10 : 30, 36);
-        setup == 0 ? s.tables.clearRows() : void();
-        s.linkage.mechanismName = std::string(name[setup]);
+        Analysis a = analysis(setup == 2 ? 0 : 1, setup == 2 ? -10 : 30, 36);
+        setup == 0 ? a.tables.clearRows() : void();
+        a.linkage.mechanismName = std::string(name[setup]);
+        s.analysis = setup == 0 ? nullptr : std::make_shared<const Analysis>(a);
         AnimationWindow w(s);
         StepLog log(w);
         for (const char* command : {"Command1", "Command4"}) {
@@ -225,7 +235,7 @@ void AnimationWindowTest::presets() {
         const std::clock_t cpu = std::clock();
         run(w, app.state(), eventLoop ? "D" : "D400c");
         QTimer presser;
-        QObject::connect(&presser, &QTimer::timeout, &w, &AnimationWindow::onCommand3Clicked);
+        QObject::connect(&presser, &QTimer::timeout, &w, &AnimationWindow::onContinueClicked);
         presser.start(7);
         QTest::qWait(eventLoop ? qEnvironmentVariable("FOURBAR_ANIMATION_MS", "1000").toInt() : 0);
         qInfo("%s: %lld steps, %.0f ms of CPU", preset, static_cast<long long>(log.shown.size()),

@@ -122,22 +122,22 @@ class RandomUse {
             w->findChild<QScrollBar*>(words[2])->setValue(words[3].toInt());
         } else if (verb == "tick") {
             auto* animation = qobject_cast<fourbar::ui::AnimationWindow*>(w);
-            words[2] == "Timer1" ? animation->onTimer1Tick() : animation->onTimer2Tick();
+            words[2] == "Timer1" ? animation->eraseStep() : animation->drawStep();
         } else if (verb == "close") {
             w->close();
         }
         if (auto* animation = app_.animationWindow(); animation != nullptr && !tickLogged_) {
             // The window's own timers tick while events are processed: their steps go in the log.
             tickLogged_ = true;
-            QObject::connect(animation->timer1(), &Timer::tick, [] { print("  Timer1 ticked"); });
-            QObject::connect(animation->timer2(), &Timer::tick, [] { print("  Timer2 ticked"); });
+            QObject::connect(animation->eraseTimer(), &Timer::tick, [] { print("  Timer1 ticked"); });
+            QObject::connect(animation->drawTimer(), &Timer::tick, [] { print("  Timer2 ticked"); });
         }
         QCoreApplication::processEvents();
         // How far the actions got, for the summary: analyses with results, animations started.
         analyses_ += action.contains(QRegularExpression("Command7|opration")) &&
                      !app_.mainWindow().findChild<QLineEdit*>("Text9")->text().isEmpty();
         animations_ +=
-            action == "Form2 click Command1" && app_.animationWindow()->timer1()->isTicking();
+            action == "Form2 click Command1" && app_.animationWindow()->eraseTimer()->isTicking();
     }
     QString summary() const {
         return QString("%1 analyses with results, %2 animations started")
