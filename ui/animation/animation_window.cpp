@@ -101,7 +101,7 @@ void AnimationWindow::onDemonstrateClicked() {
     }
     picture_->clear();
     scaleCoefficient_ = readCoefficient();
-    onStepChanged();
+    onStepChanged();  // the frame step as the scroll bar stands, shown in Text2
 
     built_ = std::move(analysis);
     kind_ = animationKind(*built_);
