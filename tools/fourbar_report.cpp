@@ -1,5 +1,5 @@
-// fourbar-report: the output panel after one execute, the result tables as CSV, or the data
-// listing, for scripts.
+// fourbar-report: the output panel after one execute, the result tables or the animation's frames
+// as CSV, or the data listing, for scripts.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/animation.h"
 #include "core/lenient_number.h"
 #include "core/listing.h"
 #include "core/messages.h"
@@ -16,10 +17,11 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: fourbar-report [--table] L1 L2 L3 L4 n M\n"
+    "usage: fourbar-report [--table | --frames=STEP:COUNT] L1 L2 L3 L4 n M\n"
     "       fourbar-report --listing[=START:END:INTERVAL] L1 L2 L3 L4 n M\n"
     "  L1..L4 link lengths in mm (crank, coupler, output link, frame), n crank speed in r/min,\n"
-    "  M assembly type (+1 or -1)\n";
+    "  M assembly type (+1 or -1); STEP the animation's scroll bar (1 to 10), COUNT the frames\n"
+    "  to list (1 to 1000000); START, END and INTERVAL the data table's boxes in degrees\n";
 
 // Shortest text that reads back to the same double; "nan" for no value.
 std::string csvNumber(double value) {
@@ -90,6 +92,44 @@ int printListing(const fourbar::SharedState& shared, fourbar::ListingBoxes boxes
     return 0;
 }
 
+struct FrameRequest {
+    int step = 0;   // the scroll bar's value, 1 to 10
+    int count = 0;  // frames, 1 to kMaxFrames
+};
+constexpr int kMaxFrames = 1'000'000;
+
+// "STEP:COUNT" of --frames=, or nullopt for anything else.
+std::optional<FrameRequest> parseFrames(std::string_view text) {
+    FrameRequest r;
+    const char* end = text.data() + text.size();
+    const auto step = std::from_chars(text.data(), end, r.step);
+    if (step.ec != std::errc() || step.ptr == end || *step.ptr != ':') {
+        return std::nullopt;
+    }
+    const auto count = std::from_chars(step.ptr + 1, end, r.count);
+    if (count.ec != std::errc() || count.ptr != end || r.step < 1 || r.step > 10 || r.count < 1 ||
+        r.count > kMaxFrames) {
+        return std::nullopt;
+    }
+    return r;
+}
+
+// The frames Demonstrate draws, with joints B and C in mm; 1 when the animation would refuse.
+int printFrames(const fourbar::Analysis& analysis, FrameRequest request) {
+    const auto frames = fourbar::demonstrationFrames(analysis, request.step, request.count);
+    if (!frames) {
+        std::fprintf(stderr, "%s\n", std::string(fourbar::messages::analyseFirst).c_str());
+        return 1;
+    }
+    std::printf("index,Bx,By,Cx,Cy\n");
+    for (const fourbar::Frame& f : *frames) {
+        std::printf("%d,%s,%s,%s,%s\n", f.frameIndex, csvNumber(f.joints.bx).c_str(),
+                    csvNumber(f.joints.by).c_str(), csvNumber(f.joints.cx).c_str(),
+                    csvNumber(f.joints.cy).c_str());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +140,15 @@ int main(int argc, char** argv) {
         table = true;
         first = 2;
     } else if (argc > 1 && (listing = listingBoxes(argv[1]))) {
+        first = 2;
+    }
+    std::optional<FrameRequest> frames;
+    if (argc > 1 && std::string_view(argv[1]).starts_with("--frames=")) {
+        frames = parseFrames(std::string_view(argv[1]).substr(9));
+        if (!frames) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
         first = 2;
     }
     if (argc - first != 6) {
@@ -131,6 +180,9 @@ int main(int argc, char** argv) {
 
     if (listing) {
         return printListing(shared, *listing);
+    }
+    if (frames) {
+        return printFrames(*shared.analysis, *frames);
     }
     if (table) {
         printTable(shared.analysis->tables);

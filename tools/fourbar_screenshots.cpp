@@ -155,8 +155,8 @@ int main(int argc, char* argv[]) {
         // no event is processed between "演示" and "停止".
         click(form2, "Command1", false);
         for (int step = 0; step < kDemonstrationSteps; ++step) {
-            animation->onTimer1Tick();
-            animation->onTimer2Tick();
+            animation->eraseStep();
+            animation->drawStep();
         }
         click(form2, "Command2");
         save(form2, dir, "form2-demonstration.png");

@@ -2,23 +2,19 @@
 // Exit and Range.
 #include "ui/animation/animation_window.h"
 
-#include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <cmath>
 
-#include "core/analysis.h"
 #include "core/lenient_number.h"
 #include "core/messages.h"
 #include "ui/toolkit/drawing_area.h"
-#include "ui/toolkit/fonts.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/timer.h"
 #include "ui/toolkit/twips.h"
-#include "ui/toolkit/widgets.h"
+#include "ui/toolkit/widget_table.h"
 
 namespace fourbar::ui {
 
@@ -27,74 +23,69 @@ namespace {
 constexpr int kClientWidth = 7260;   // twips
 constexpr int kClientHeight = 5280;  // twips
 constexpr double kDefaultCoefficient = 5;
-constexpr int kCrankSampleStep = 5;    // degrees between the figures of a crank-driven range
-constexpr int kCrankSampleLast = 350;  // degrees, the last figure of a crank-driven range
-constexpr int kLimitedSampleStep = 2;  // indices between the figures of a limited-range kind
+constexpr int kStepMinimum = 1;  // position indices per erase step, the scroll bar's range
+constexpr int kStepMaximum = 10;
+constexpr int kStepInitial = 3;
+constexpr int kTickMs = 1;          // each step asks for the other one this soon
+constexpr int kContinueTickMs = 3;  // the first erase step after Continue
+
+constexpr FontSpec kButtonFont{DesignFont::MsSansSerif, 9.75};
+
+using W = AnimationWindow;
+
+// Every widget of the window; the label takes no place in the tab order.
+// clang-format off
+constexpr WidgetSpec<AnimationWindow> kWidgets[] = {
+    {WidgetKind::Picture, "Picture1", "", {240, 60, 6255, 4635}, kDefaultFontSpec, 1, nullptr},
+    {WidgetKind::Label, "Label1", "比例系数", {6480, 180, 735, 255}, kDefaultFontSpec, 0, nullptr},
+    {WidgetKind::Input, "Text1", "", {6540, 420, 615, 285}, kDefaultFontSpec, 4, &W::onCoefficientFocusReset},
+    {WidgetKind::Button, "Command1", "演示", {6600, 1440, 495, 495}, kDefaultFontSpec, 6, &W::onDemonstrateClicked},
+    {WidgetKind::Button, "Command2", "停止", {6600, 2160, 495, 495}, kDefaultFontSpec, 7, &W::onStopClicked},
+    {WidgetKind::Button, "Command3", "继续", {6600, 2880, 495, 495}, kDefaultFontSpec, 8, &W::onContinueClicked},
+    {WidgetKind::Button, "Command4", "范围", {6600, 3720, 495, 495}, kDefaultFontSpec, 9, &W::onRangeClicked},
+    {WidgetKind::Button, "Command5", "退出", {6480, 4440, 615, 375}, kButtonFont, 2, &W::exitWindow},
+    // Only shows the frame step; nothing reads it back.
+    {WidgetKind::Output, "Text2", "", {720, 4800, 375, 375}, kDefaultFontSpec, 5, nullptr},
+    {WidgetKind::ScrollBar, "HScroll1", "", {1440, 4800, 4695, 375}, kDefaultFontSpec, 3, &W::onStepChanged},
+};
+// clang-format on
+
+// Names and sizes the window and builds its widgets; returns the picture the figure draws on.
+DrawingArea* buildWindow(AnimationWindow* window) {
+    setupWindow(window, "Form2", QStringLiteral("动态演示"), kClientWidth, kClientHeight);
+    buildWidgets<AnimationWindow>(window, window, kWidgets);
+    return widget<DrawingArea>(window, "Picture1");
+}
 
 // mm of linkage per twip of the client area.
 float drawScaleOf(double coefficient) {
     return static_cast<float>(coefficient * 1.4 / 56.693);
 }
 
+void restartTimer(Timer* timer, int milliseconds) {
+    timer->setEnabled(true);
+    timer->setInterval(milliseconds);
+}
+
 }  // namespace
 
 AnimationWindow::AnimationWindow(SharedState& state, QWidget* parent)
-    : QWidget(parent),
-      state_(state),
-      picture_(makeDrawingArea(this, "Picture1", {240, 60, 6255, 4635})),
-      figure_(*picture_) {
-    setupWindow(this, "Form2", QStringLiteral("动态演示"), kClientWidth, kClientHeight);
-    buildWidgets();
-}
-
-void AnimationWindow::buildWidgets() {
-    const QFont font = defaultFont();
-    makeLabel(this, "Label1", QStringLiteral("比例系数"), {6480, 180, 735, 255}, font);
-    text1_ = makeInputBox(this, "Text1", {6540, 420, 615, 285}, font);
-    auto* command1 =
-        makeButton(this, "Command1", QStringLiteral("演示"), {6600, 1440, 495, 495}, font);
-    auto* command2 =
-        makeButton(this, "Command2", QStringLiteral("停止"), {6600, 2160, 495, 495}, font);
-    auto* command3 =
-        makeButton(this, "Command3", QStringLiteral("继续"), {6600, 2880, 495, 495}, font);
-    auto* command4 =
-        makeButton(this, "Command4", QStringLiteral("范围"), {6600, 3720, 495, 495}, font);
-    auto* command5 = makeButton(this, "Command5", QStringLiteral("退出"), {6480, 4440, 615, 375},
-                                designFont(DesignFont::MsSansSerif, 9.75));
-
-    // Text2 only shows the frame step; it has no focus behaviour, so it is a plain text box.
-    text2_ = new QLineEdit(this);
-    text2_->setObjectName("Text2");
-    text2_->setFont(font);
-    text2_->setGeometry(twipsRect(720, 4800, 375, 375));
-
-    hScroll1_ = makeHorizontalScrollBar(this, "HScroll1", {1440, 4800, 4695, 375}, 1, 10, 3);
-    hScroll1_->setSingleStep(1);
-    hScroll1_->setPageStep(1);
-
-    timer1_ = new Timer(this);
-    timer1_->setObjectName("Timer1");
-    timer2_ = new Timer(this);
-    timer2_->setObjectName("Timer2");
-
-    setTabOrder(picture_, command5);
-    setTabOrder(command5, hScroll1_);
-    setTabOrder(hScroll1_, text1_);
-    setTabOrder(text1_, text2_);
-    setTabOrder(text2_, command1);
-    setTabOrder(command1, command2);
-    setTabOrder(command2, command3);
-    setTabOrder(command3, command4);
-
-    connect(command1, &QPushButton::clicked, this, &AnimationWindow::onCommand1Clicked);
-    connect(command2, &QPushButton::clicked, this, &AnimationWindow::onCommand2Clicked);
-    connect(command3, &QPushButton::clicked, this, &AnimationWindow::onCommand3Clicked);
-    connect(command4, &QPushButton::clicked, this, &AnimationWindow::onCommand4Clicked);
-    connect(command5, &QPushButton::clicked, this, &AnimationWindow::onCommand5Clicked);
-    connect(hScroll1_, &QScrollBar::valueChanged, this, &AnimationWindow::onHScroll1Changed);
-    connect(text1_, &InputBox::focusReset, this, &AnimationWindow::onText1FocusReset);
-    connect(timer1_, &Timer::tick, this, &AnimationWindow::onTimer1Tick);
-    connect(timer2_, &Timer::tick, this, &AnimationWindow::onTimer2Tick);
+    : ChildWindow(parent), state_(state), picture_(buildWindow(this)), figure_(*picture_) {
+    coefficientBox_ = widget<InputBox>(this, "Text1");
+    stepBox_ = widget<QLineEdit>(this, "Text2");
+    stepBar_ = widget<QScrollBar>(this, "HScroll1");
+    {
+        // Text2 stays empty until the first Demonstrate or scroll-bar change.
+        const QSignalBlocker quiet(stepBar_);
+        stepBar_->setRange(kStepMinimum, kStepMaximum);
+        stepBar_->setValue(kStepInitial);
+    }
+    eraseTimer_ = new Timer(this);
+    eraseTimer_->setObjectName("Timer1");
+    drawTimer_ = new Timer(this);
+    drawTimer_->setObjectName("Timer2");
+    connect(eraseTimer_, &Timer::tick, this, &AnimationWindow::eraseStep);
+    connect(drawTimer_, &Timer::tick, this, &AnimationWindow::drawStep);
 }
 
 int AnimationWindow::drawWidth() const {
@@ -103,54 +94,47 @@ int AnimationWindow::drawWidth() const {
 
 // ---- Commands -------------------------------------------------------------------------------
 
-void AnimationWindow::onCommand1Clicked() {
-    const MechanismKind kind = currentKind();
-    if (!tablesCoverKind(kind)) {
+void AnimationWindow::onDemonstrateClicked() {
+    std::shared_ptr<const Analysis> analysis = coveredAnalysis();
+    if (!analysis) {
         return;
     }
     picture_->clear();
     scaleCoefficient_ = readCoefficient();
-    frameStep_ = hScroll1_->value();
-    text2_->setText(QString::number(frameStep_));
+    onStepChanged();  // the frame step as the scroll bar stands, shown in Text2
 
-    built_ = state_.analysis;
-    const ResultTables& t = built_->tables;
-    const IndexRange range = kindRange(kind, t);
-    frameIndex_ = range.first;
-    positions_.rebuild(range);
+    built_ = std::move(analysis);
+    kind_ = animationKind(*built_);
+    positions_ = demonstrationTables(*built_);
+    position_.frameIndex = positions_.range().first;
     hasPosition_ = true;
     setDrawingScale();
-    for (int i = range.first; i <= range.last; ++i) {
-        // The double rocker's crank angle is recomputed; it equals the stored theta1 of row i.
-        const double theta1 = kind == MechanismKind::RockerCrank ? t.theta1(i) : i * kDegree;
-        storePosition(i, theta1, t.theta3(i));
-    }
-    runProcedure(kind, true);
+    drawFigure();
     showScreen();
 }
 
-void AnimationWindow::onCommand2Clicked() {
-    timer2_->setEnabled(false);
-    timer1_->setEnabled(false);
+void AnimationWindow::onStopClicked() {
+    drawTimer_->setEnabled(false);
+    eraseTimer_->setEnabled(false);
     if (positionCurrent()) {
         redrawOnStop();
     }
     showScreen();
 }
 
-void AnimationWindow::onCommand3Clicked() {
+void AnimationWindow::onContinueClicked() {
     // Without a current position of the linkage as it now is, the first tick could only stop.
-    // While the cycle runs, restarting Timer1 right after an erase step would let it erase again
-    // before the draw step that is due.
-    if (!positionCurrent() || timer1_->isTicking() || timer2_->isTicking()) {
+    // While the cycle runs, restarting the erase timer right after an erase step would let it erase
+    // again before the draw step that is due.
+    if (!positionCurrent() || eraseTimer_->isTicking() || drawTimer_->isTicking()) {
         return;
     }
-    restartTimer(timer1_, 3);
+    restartTimer(eraseTimer_, kContinueTickMs);
 }
 
-void AnimationWindow::onCommand4Clicked() {
-    const MechanismKind kind = currentKind();
-    if (!tablesCoverKind(kind)) {
+void AnimationWindow::onRangeClicked() {
+    std::shared_ptr<const Analysis> analysis = coveredAnalysis();
+    if (!analysis) {
         return;
     }
     // The sampled tables leave the linkage without a current position, so nothing may step on.
@@ -161,107 +145,80 @@ void AnimationWindow::onCommand4Clicked() {
     picture_->clear();
     setDrawingScale();
 
-    built_ = state_.analysis;
-    const ResultTables& t = built_->tables;
-    const IndexRange range = kindRange(kind, t);
-    positions_.rebuild(range);
-    const bool crankDriven = kind == MechanismKind::FullTurn;
-    const int last = crankDriven ? kCrankSampleLast : range.last;
-    const int step = crankDriven ? kCrankSampleStep : kLimitedSampleStep;
+    built_ = std::move(analysis);
+    const RangeSamples range = rangeSamples(*built_);
+    positions_.rebuild(range.tables);
     const double L4 = built_->linkage.L4;
-    const int w = width() * kTwipsPerPixel;
-    const int h = height() * kTwipsPerPixel;
-    // frameIndex is the loop counter and is left at the first sample past the end.
-    for (frameIndex_ = range.first; frameIndex_ <= last; frameIndex_ += step) {
-        const int i = frameIndex_;
-        const double theta1 = crankDriven ? static_cast<float>(i * kDegree) : t.theta1(i);
-        storePosition(i, theta1, t.theta3(i));
+    for (const Frame& sample : range.samples) {
+        position_.frameIndex = sample.frameIndex;
+        positions_.store(sample.frameIndex, sample.joints);
         // Every shape at the width the last drawing left: 1 before any demonstration.
-        figure_.axes(drawScale_, w, h);
+        figure_.axes(drawScale_, clientWidthTwips(), clientHeightTwips());
         figure_.pivotCircles(L4, kDrawingColour);
         figure_.groundSymbol(0);
         figure_.groundSymbol(L4);
-        figure_.movingParts(positions_.at(i), L4, kDrawingColour);
-        emit stepTaken(Step::Figure, i);
+        figure_.movingParts(sample.joints, L4, kDrawingColour);
+        emit stepTaken(Step::Figure, sample.frameIndex);
     }
+    position_.frameIndex = range.frameIndexAfter;
     showScreen();
 }
 
-void AnimationWindow::onCommand5Clicked() {
-    timer1_->setEnabled(false);
-    timer2_->setEnabled(false);
+void AnimationWindow::beforeExit() {
+    eraseTimer_->setEnabled(false);
+    drawTimer_->setEnabled(false);
     showScreen();
-    hide();
-    emit exitRequested();
 }
 
-void AnimationWindow::closeEvent(QCloseEvent* event) {
-    // The window lives on and is only hidden, as "退出" does.
-    event->ignore();
-    onCommand5Clicked();
+void AnimationWindow::onStepChanged() {
+    position_.frameStep = stepBar_->value();
+    stepBox_->setText(QString::number(position_.frameStep));
 }
 
-void AnimationWindow::onHScroll1Changed(int value) {
-    frameStep_ = value;
-    text2_->setText(QString::number(value));
-}
-
-void AnimationWindow::onText1FocusReset() {
+void AnimationWindow::onCoefficientFocusReset() {
     scaleCoefficient_ = 0;
 }
 
 // ---- Timer cycle ----------------------------------------------------------------------------
 
-void AnimationWindow::onTimer1Tick() {
-    if (stopUnlessCurrent()) {
-        runProcedure(currentKind(), false);
-        holdScreen();
+void AnimationWindow::eraseStep() {
+    if (!stopUnlessCurrent()) {
+        return;
     }
+    const double L4 = built_->linkage.L4;
+    picture_->setDrawWidth(2);
+    // A turning crank's figure has no axes, and its pivot circles go with it.
+    if (kind_ == MechanismKind::FullTurn) {
+        figure_.pivotCircles(L4, kEraseColour);
+    }
+    figure_.movingParts(positions_.at(position_.frameIndex), L4, kEraseColour);
+    emit stepTaken(Step::Erase, position_.frameIndex);
+    const ResultTables& t = built_->tables;
+    position_ = nextFrame(kind_, position_, t.startAngle, t.endAngle);
+    restartTimer(drawTimer_, kTickMs);
+    holdScreen();
 }
 
-void AnimationWindow::onTimer2Tick() {
+void AnimationWindow::drawStep() {
     if (stopUnlessCurrent()) {
-        runProcedure(currentKind(), true);
+        drawFigure();
         showScreen();
-    }
-}
-
-void AnimationWindow::runProcedure(MechanismKind kind, bool draw) {
-    switch (kind) {
-        case MechanismKind::FullTurn:
-            draw ? dongtai1() : dongtai2();
-            break;
-        case MechanismKind::DoubleRocker:
-            draw ? demonstrate1() : demonstrate2();
-            break;
-        case MechanismKind::RockerCrank:
-            draw ? rocrankdemo1() : rocrankdemo2();
-            break;
     }
 }
 
 // ---- Checks ---------------------------------------------------------------------------------
 
-MechanismKind AnimationWindow::currentKind() const {
-    return state_.analysis ? kindFromName(state_.analysis->linkage.mechanismName)
-                           : MechanismKind::FullTurn;
-}
-
-bool AnimationWindow::tablesCoverKind(MechanismKind kind) {
-    if (state_.analysis) {
-        const ResultTables& tables = state_.analysis->tables;
-        const IndexRange range = kindRange(kind, tables);
-        if (!range.empty() && tables.covers(range)) {
-            return true;
-        }
+std::shared_ptr<const Analysis> AnimationWindow::coveredAnalysis() {
+    if (state_.analysis && coversAnimation(*state_.analysis)) {
+        return state_.analysis;
     }
     showMessage(this, messages::analyseFirst);
-    return false;
+    return nullptr;
 }
 
 bool AnimationWindow::positionCurrent() const {
     return hasPosition_ && built_ != nullptr && built_ == state_.analysis &&
-           positions_.contains(frameIndex_);
+           positions_.contains(position_.frameIndex);
 }
 
 bool AnimationWindow::stopUnlessCurrent() {
@@ -273,7 +230,7 @@ bool AnimationWindow::stopUnlessCurrent() {
 }
 
 double AnimationWindow::readCoefficient() const {
-    const QByteArray text = text1_->text().toUtf8();
+    const QByteArray text = coefficientBox_->text().toUtf8();
     const double value = readNumber(std::string_view(text.constData(), text.size()));
     // A coefficient so small or so large that the picture's bounds vanish or overflow in single
     // precision gives no usable scale either.
@@ -287,103 +244,46 @@ double AnimationWindow::readCoefficient() const {
 
 // ---- Figure ---------------------------------------------------------------------------------
 
+int AnimationWindow::clientWidthTwips() const {
+    return width() * kTwipsPerPixel;
+}
+
+int AnimationWindow::clientHeightTwips() const {
+    return height() * kTwipsPerPixel;
+}
+
 void AnimationWindow::setDrawingScale() {
     drawScale_ = drawScaleOf(scaleCoefficient_);
-    figure_.setScale(drawScale_, width() * kTwipsPerPixel, height() * kTwipsPerPixel);
+    figure_.setScale(drawScale_, clientWidthTwips(), clientHeightTwips());
 }
 
-void AnimationWindow::storePosition(int i, double theta1, double theta3) {
-    const LinkageState& s = built_->linkage;
-    positions_.storePosition(i, theta1, theta3, s.L1, s.L3, s.L4);
-}
-
-void AnimationWindow::drawFigure(bool withAxes) {
+void AnimationWindow::drawFigure() {
     const double L4 = built_->linkage.L4;
     picture_->setDrawWidth(1);
-    if (withAxes) {
-        figure_.axes(drawScale_, width() * kTwipsPerPixel, height() * kTwipsPerPixel);
+    // The limited kinds swing about the axes; a turning crank's figure is drawn without them.
+    if (kind_ != MechanismKind::FullTurn) {
+        figure_.axes(drawScale_, clientWidthTwips(), clientHeightTwips());
     }
     figure_.groundSymbol(0);
     figure_.groundSymbol(L4);
     picture_->setDrawWidth(2);
     figure_.pivotCircles(L4, kDrawingColour);
-    figure_.movingParts(positions_.at(frameIndex_), L4, kDrawingColour);
-    emit stepTaken(Step::Draw, frameIndex_);
-    restartTimer(timer1_, 1);
-}
-
-void AnimationWindow::dongtai1() {
-    drawFigure(false);
-}
-void AnimationWindow::demonstrate1() {
-    drawFigure(true);
-}
-void AnimationWindow::rocrankdemo1() {
-    drawFigure(true);
-}
-
-void AnimationWindow::eraseFigure(bool withPivots) {
-    const double L4 = built_->linkage.L4;
-    picture_->setDrawWidth(2);
-    if (withPivots) {
-        figure_.pivotCircles(L4, kEraseColour);
-    }
-    figure_.movingParts(positions_.at(frameIndex_), L4, kEraseColour);
-    emit stepTaken(Step::Erase, frameIndex_);
-}
-
-void AnimationWindow::dongtai2() {
-    eraseFigure(true);
-    frameIndex_ += frameStep_;
-    if (frameIndex_ >= 360) {
-        frameIndex_ = 0;
-    }
-    restartTimer(timer2_, 1);
-}
-
-void AnimationWindow::demonstrate2() {
-    eraseFigure(false);
-    const ResultTables& t = built_->tables;
-    frameIndex_ += frameStep_;
-    // The upper test includes equality and the lower one does not, so the lower end shows twice.
-    if (frameIndex_ >= t.endAngle) {
-        frameIndex_ = static_cast<int>(t.endAngle);
-        frameStep_ = -frameStep_;
-    }
-    if (frameIndex_ < t.startAngle) {
-        frameIndex_ = static_cast<int>(t.startAngle);
-        frameStep_ = -frameStep_;
-    }
-    restartTimer(timer2_, 1);
-}
-
-void AnimationWindow::rocrankdemo2() {
-    eraseFigure(false);
-    const ResultTables& t = built_->tables;
-    frameIndex_ += frameStep_;
-    // The tables hold the forward swing and then the return swing: start the cycle again.
-    if (frameIndex_ > 2 * t.endAngle - t.startAngle) {
-        frameIndex_ = static_cast<int>(t.startAngle);
-    }
-    restartTimer(timer2_, 1);
+    figure_.movingParts(positions_.at(position_.frameIndex), L4, kDrawingColour);
+    emit stepTaken(Step::Draw, position_.frameIndex);
+    restartTimer(eraseTimer_, kTickMs);
 }
 
 void AnimationWindow::redrawOnStop() {
     picture_->setDrawWidth(2);
-    figure_.movingParts(positions_.at(frameIndex_), built_->linkage.L4, kDrawingColour);
-    emit stepTaken(Step::Redraw, frameIndex_);
+    figure_.movingParts(positions_.at(position_.frameIndex), built_->linkage.L4, kDrawingColour);
+    emit stepTaken(Step::Redraw, position_.frameIndex);
 }
 
 // ---- Timers and screen ----------------------------------------------------------------------
 
-void AnimationWindow::restartTimer(Timer* timer, int milliseconds) {
-    timer->setEnabled(true);
-    timer->setInterval(milliseconds);
-}
-
 void AnimationWindow::stopTimers() {
-    timer2_->setEnabled(false);
-    timer1_->setEnabled(false);
+    drawTimer_->setEnabled(false);
+    eraseTimer_->setEnabled(false);
     showScreen();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-#include "ui/animation/position_tables.h"
+#include "core/position_tables.h"
 
 namespace fourbar::ui {
 

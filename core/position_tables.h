@@ -3,18 +3,24 @@
 
 #include <vector>
 
+#include "core/linkage.h"
 #include "core/result_tables.h"
 
-namespace fourbar::ui {
+namespace fourbar {
 
 // Joints B and C of one linkage position, in mm of the linkage plane (A at the origin, D at (L4,
-// 0)).
+// 0)), as the figure places them.
 struct JointPositions {
     double bx = 0;  // mm
     double by = 0;  // mm
     double cx = 0;  // mm
-    float cy = 0;   // mm, single precision like the table it comes from
+    float cy = 0;   // mm, single precision like the table it is kept in
+    bool operator==(const JointPositions&) const = default;
 };
+
+// B = L1 (cos theta1, sin theta1) and C = (L4, 0) + L3 (cos theta3, sin theta3) from the crank
+// angle theta1 and the output-link angle theta3 (rad), in double precision; Cy rounded to single.
+JointPositions jointPositions(const LinkageState& linkage, double theta1, double theta3);
 
 // The four tables jointBX, jointBY, jointCX and jointCY over one common index range. Access
 // outside the range stops the program (checked in every build); callers test contains() first.
@@ -26,14 +32,7 @@ class PositionTables {
     IndexRange range() const { return range_; }
     bool contains(int i) const { return range_.contains(i); }
 
-    // Entry i from the crank angle theta1 and the output-link angle theta3 (rad) and the lengths
-    // L1, L3, L4 (mm): B = L1 (cos theta1, sin theta1), C = (L4, 0) + L3 (cos theta3, sin theta3).
-    void storePosition(int i, double theta1, double theta3, double L1, double L3, double L4);
-
-    double jointBX(int i) const { return bx_[slot(i)]; }
-    double jointBY(int i) const { return by_[slot(i)]; }
-    double jointCX(int i) const { return cx_[slot(i)]; }
-    float jointCY(int i) const { return cy_[slot(i)]; }
+    void store(int i, const JointPositions& joints);
     JointPositions at(int i) const;
 
   private:
@@ -46,4 +45,4 @@ class PositionTables {
     std::vector<float> cy_;
 };
 
-}  // namespace fourbar::ui
+}  // namespace fourbar

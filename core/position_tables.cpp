@@ -1,11 +1,20 @@
 // The joint position tables of the animated linkage.
-#include "ui/animation/position_tables.h"
+#include "core/position_tables.h"
 
 #include <cmath>
 
 #include "core/check.h"
 
-namespace fourbar::ui {
+namespace fourbar {
+
+JointPositions jointPositions(const LinkageState& linkage, double theta1, double theta3) {
+    return {
+        .bx = linkage.L1 * std::cos(theta1),
+        .by = linkage.L1 * std::sin(theta1),
+        .cx = linkage.L3 * std::cos(theta3) + linkage.L4,
+        .cy = static_cast<float>(linkage.L3 * std::sin(theta3)),
+    };
+}
 
 void PositionTables::rebuild(IndexRange range) {
     range_ = range.empty() ? IndexRange{} : range;
@@ -16,13 +25,12 @@ void PositionTables::rebuild(IndexRange range) {
     cy_.assign(count, 0.0f);
 }
 
-void PositionTables::storePosition(int i, double theta1, double theta3, double L1, double L3,
-                                   double L4) {
+void PositionTables::store(int i, const JointPositions& joints) {
     const std::size_t k = slot(i);
-    bx_[k] = L1 * std::cos(theta1);
-    by_[k] = L1 * std::sin(theta1);
-    cx_[k] = L3 * std::cos(theta3) + L4;
-    cy_[k] = static_cast<float>(L3 * std::sin(theta3));
+    bx_[k] = joints.bx;
+    by_[k] = joints.by;
+    cx_[k] = joints.cx;
+    cy_[k] = joints.cy;
 }
 
 JointPositions PositionTables::at(int i) const {
@@ -35,4 +43,4 @@ std::size_t PositionTables::slot(int i) const {
     return static_cast<std::size_t>(i - range_.first);
 }
 
-}  // namespace fourbar::ui
+}  // namespace fourbar
