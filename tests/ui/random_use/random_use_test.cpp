@@ -53,12 +53,16 @@ QString describe(const Action& a) {
 class RandomUse {
   public:
     RandomUse() {
-        // A message box is dismissed inside the nested event loop of its exec().
+        // A message box is dismissed, and a file dialog cancelled, inside the nested event loop of
+        // its exec().
         dismisser_.setInterval(0);
         QObject::connect(&dismisser_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 print("  message: " + box->text());
                 box->done(QMessageBox::Ok);
+            } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                print("  dialog cancelled: " + dialog->windowTitle());  // a file dialog
+                dialog->reject();
             }
         });
         dismisser_.start();
