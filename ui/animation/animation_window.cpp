@@ -80,6 +80,7 @@ AnimationWindow::AnimationWindow(SharedState& state, QWidget* parent)
         stepBar_->setRange(kStepMinimum, kStepMaximum);
         stepBar_->setValue(kStepInitial);
     }
+    picture_->enableSavePicture(true);
     eraseTimer_ = new Timer(this);
     eraseTimer_->setObjectName("Timer1");
     drawTimer_ = new Timer(this);
