@@ -153,17 +153,19 @@ char32_t nextCodePoint(std::string_view text, std::size_t& at) {
 int cellColumns(std::string_view text) {
     int columns = 0;
     for (std::size_t at = 0; at < text.size();) {
-        const char32_t c = nextCodePoint(text, at);
-        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
-                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-                          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
-        columns += wide ? 2 : 1;
+        columns += isWideCharacter(nextCodePoint(text, at)) ? 2 : 1;
     }
     return columns;
 }
 
 }  // namespace
+
+bool isWideCharacter(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
 
 ListingLine listingTitle() {
     return {{30, "四杆机构运动分析"}};

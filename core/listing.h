@@ -95,6 +95,10 @@ std::array<double, 7> rowValues(const ResultTables& tables, int row, double loop
 // '\n'.
 std::string analysisCsv(const Analysis& analysis);
 
+// True for the characters that take two columns of a cell with half-width Latin characters:
+// Chinese, Japanese and Korean characters and the full-width forms.
+bool isWideCharacter(char32_t c);
+
 // The text lines a listing line shows: each field padded with blanks to its column, one column per
 // character and two per Chinese character, as in the listing's 宋体 cell. A field whose column lies
 // left of the end of the field before it starts a new line, as the listing area prints it.

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/listing.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/save_file.h"
 #include "ui/toolkit/twips.h"
@@ -60,11 +61,7 @@ bool clipSegment(QPointF& a, QPointF& b, double loX, double loY, double hiX, dou
 int cellColumns(const QString& text) {
     int columns = 0;
     for (const char32_t c : text.toUcs4()) {
-        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
-                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-                          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
-        columns += wide ? 2 : 1;
+        columns += isWideCharacter(c) ? 2 : 1;
     }
     return columns;
 }
