@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <sstream>
 
 #include "core/listing.h"
 #include "core/messages.h"
@@ -173,6 +175,45 @@ TEST(ListingLines, PadToColumns) {
         Lines{"L1杆转角  L2杆转角   L3杆转角   L2杆角速   L3杆角速    L2杆角加速   L3杆角加速"});
     EXPECT_EQ(paddedLines({{3, "12345678"}, {11, "x"}}), Lines{"  12345678x"});
     EXPECT_EQ(paddedLines({{3, "123456789"}, {11, "x"}}), (Lines{"  123456789", "          x"}));
+}
+
+}  // namespace
+
+namespace {
+
+// Every row of the analysis as CSV in index order: a byte-order mark and the headings, then the
+// values the listing shows, in the shortest form that reads back, empty where a row has no value.
+TEST(ListingCsv, EveryRowInIndexOrder) {
+    const SharedState crankRocker = executed({150, 220, 250, 300});
+    const std::string csv = analysisCsv(*crankRocker.analysis);
+    std::istringstream lines(csv);
+    std::string line;
+    std::vector<std::string> rows;
+    while (std::getline(lines, line)) {
+        rows.push_back(line);
+    }
+    ASSERT_EQ(rows.size(), 1u + 361);
+    EXPECT_EQ(rows[0],
+              "\xEF\xBB\xBFL1杆转角,L2杆转角,L3杆转角,L2杆角速,L3杆角速,L2杆角加速,L3杆角加速");
+    EXPECT_EQ(rows[11],
+              "10,72.03220253263522,109.73380710553954,-11.507161090897052,-9.074299857187517,"
+              "-2.3636802532120513,134.46517944335938");
+
+    // The rocker-crank's first field is its crank angle theta1, back at 11 degrees on the last row
+    // of the return swing.
+    const std::string rockerCrank = analysisCsv(*executed({250, 220, 150, 300}).analysis);
+    EXPECT_TRUE(
+        rockerCrank.ends_with("\n11,306.4625664157932,300.50952098480104,"
+                              "-108.15135204136934,-151.93779754565756,39190.51785885455,"
+                              "55217.953125\n"));
+
+    Analysis gap = *crankRocker.analysis;
+    TableRow row = gap.tables.row(0);
+    row.omega2 = row.omega3 = row.alpha2 = std::nan("");
+    row.alpha3 = std::nanf("");
+    gap.tables.setRow(0, row);
+    EXPECT_NE(analysisCsv(gap).find("\n0,82.68796895607858,119.20920455288095,,,,\n"),
+              std::string::npos);
 }
 
 }  // namespace

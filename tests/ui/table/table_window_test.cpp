@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "core/listing.h"
 #include "core/motion_parameters.h"
 #include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
@@ -13,8 +14,8 @@ using ui::widget;
 
 namespace {
 
-// Clicks a button of `w`; returns the texts of the message boxes it opened, each closed with OK.
-QStringList click(const TableWindow& w, const QString& button) {
+// Runs `act`; returns the texts of the message boxes it opened, each closed with OK.
+QStringList messagesDuring(const std::function<void()>& act) {
     QStringList messages;
     QTimer poll;
     poll.callOnTimeout([&messages] {
@@ -24,8 +25,13 @@ QStringList click(const TableWindow& w, const QString& button) {
         }
     });
     poll.start(0);
-    widget<QPushButton>(&w, qPrintable(button))->click();
+    act();
     return messages;
+}
+
+// Clicks a button of `w`; returns the texts of the message boxes it opened.
+QStringList click(const TableWindow& w, const QString& button) {
+    return messagesDuring([&] { widget<QPushButton>(&w, qPrintable(button))->click(); });
 }
 
 }  // namespace
@@ -95,6 +101,44 @@ class TableWindowTest : public QObject {
         QVERIFY(w.listingArea()->printedLines().isEmpty());
     }
 
+    // "导出CSV...": every row of the analysis to the file, or a message and no file before any
+    // analysis and where the file cannot be written.
+    void exportCsv_data() {
+        QTest::addColumn<bool>("analysed");
+        QTest::addColumn<QString>("name");  // in a temporary directory
+        QTest::addColumn<QString>("message");
+        QTest::newRow("written") << true << "rows.csv"
+                                 << "";
+        QTest::newRow("before any analysis") << false << "rows.csv"
+                                             << "请先执行运动分析";
+        QTest::newRow("no such directory") << true << "missing/rows.csv"
+                                           << "missing/rows.csv";
+    }
+    void exportCsv() {
+        QFETCH(bool, analysed);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        SharedState state;
+        state.inputs = {150, 220, 250, 300, 100, 0, -1, {}, 0};
+        if (analysed) {
+            executeAnalysis(state);
+        }
+        TableWindow w(state);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        bool written = false;
+        const QStringList shown = messagesDuring([&] { written = w.exportCsvTo(path); });
+        QCOMPARE(written, message.isEmpty());
+        QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(shown.value(0).contains(message));
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly), message.isEmpty());
+        if (file.isOpen()) {
+            QCOMPARE(file.readAll(), QByteArray::fromStdString(analysisCsv(*state.analysis)));
+        }
+        QVERIFY(w.findChild<QAction*>("exportCsv") != nullptr);
+    }
+
     // Spot checks of the twip layout (15 twips to the pixel), and every caption against its text.
     void layoutAndCaptions() {
         SharedState state;
@@ -103,6 +147,9 @@ class TableWindowTest : public QObject {
         QCOMPARE(widget<QWidget>(&w, "Picture1")->geometry(), QRect(4, 12, 405, 509));
         QCOMPARE(widget<QWidget>(&w, "Command2")->geometry(), QRect(416, 468, 25, 45));
         QCOMPARE(w.windowTitle(), "运动参数");
+        w.show();  // the window opens with the display command focused
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Command1");
         // clang-format off
         const std::pair<const char*, const char*> captions[] = {
             {"Command1", "       显  示       "}, {"Label2", " 起 点"}, {"Label3", " 终 点 "},
