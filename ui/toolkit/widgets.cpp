@@ -3,6 +3,7 @@
 
 #include <qdrawutil.h>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -50,6 +51,24 @@ class WrappingButton : public QPushButton {
                              lineText);
             y += lineHeight;
         }
+    }
+};
+
+// A horizontal scroll bar whose Right arrow raises the value and Left lowers it, as dragging the
+// thumb right and left does. QScrollBar inverts its controls so that PageUp scrolls up, and that
+// turns the Left and Right arrows round as well.
+class HorizontalScrollBar : public QScrollBar {
+  public:
+    explicit HorizontalScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() != Qt::Key_Right && event->key() != Qt::Key_Left) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+        event->accept();
     }
 };
 
@@ -189,7 +208,7 @@ DrawingArea* makeDrawingArea(QWidget* parent, const char* name, TwipRect rect) {
 
 QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect rect, int minimum,
                                     int maximum, int value) {
-    auto* bar = place(new QScrollBar(Qt::Horizontal, parent), name, rect);
+    auto* bar = place<QScrollBar>(new HorizontalScrollBar(parent), name, rect);
     bar->setRange(minimum, maximum);
     bar->setValue(value);
     bar->setSingleStep(1);
