@@ -272,7 +272,8 @@ std::string analysisCsv(const Analysis& analysis) {
     std::string csv = "\xEF\xBB\xBF";
     const char* separator = "";
     for (const ListingField& heading : listingHeading()) {
-        csv += separator + heading.text;
+        csv += separator;
+        csv += heading.text;
         separator = ",";
     }
     csv += '\n';
@@ -282,7 +283,8 @@ std::string analysisCsv(const Analysis& analysis) {
     for (int i = rows.first; i <= rows.last; ++i) {
         separator = "";
         for (double value : rowValues(tables, i, i, crankFromTheta1)) {
-            csv += separator + shortestText(value);
+            csv += separator;
+            csv += shortestText(value);
             separator = ",";
         }
         csv += '\n';
