@@ -71,6 +71,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(w->geometry(), QRect(twips.topLeft() / 15, twips.size() / 15));
             QCOMPARE(w->font().pixelSize(), pixelSize);
         }
+        QCOMPARE(form1()->minimumSize(), form1()->maximumSize());  // a window of fixed size
         QCOMPARE(form1()->findChild<QWidget*>("Form1Client")->size(), QSize(491, 327));
         QStringList visited;
         for (int i = 0; i < 21; ++i) {
