@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 #include <utility>
 
@@ -11,9 +10,6 @@
 
 namespace fourbar {
 namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // One value in the three forms: number text, plain number text and the "###.##" pattern.
 struct TextRow {
@@ -30,11 +26,10 @@ TEST_P(Texts, Golden) {
     EXPECT_EQ(patternText(c.value), c.pattern);
 }
 
+// Whole numbers and leading zeros: the execute command's golden texts.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Numbers, Texts, testing::Values(
-    TextRow{360,       " 360",      "360",      "360."},
     TextRow{-0.0,      " 0",        "0",        "."},
-    TextRow{-0.5,      "-.5",       "-0.5",     "-.5"},
     TextRow{-0.001,    "-.001",     "-0.001",   "."},
     // The binary double lies just below 12.345; its 15-digit form rounds up.
     TextRow{12.345,    " 12.345",   "12.345",   "12.35"},
@@ -48,15 +43,14 @@ INSTANTIATE_TEST_SUITE_P(Numbers, Texts, testing::Values(
     // Rounding to 15 digits carries into the exponent.
     TextRow{999999999999999.5, " 1E+15", "1E+15", "1000000000000000."},
     TextRow{-1.25e20,  "-1.25E+20", "-1.25E+20", "-125000000000000000000."},
-    TextRow{kNaN,      "",          "",         ""},
-    TextRow{-kInf,     "",          "",         ""}));
+    TextRow{NAN,       "",          "",         ""}));
 // clang-format on
 
-TEST(Texts, SingleAndCrankAngle) {
-    EXPECT_EQ(singleNumberText(187.7075f), " 187.7075");
+// The single precision form at its range's end (" 187.7075" and " 1.467955E+11" are among the
+// execute command's golden texts, the listing's crank angles among its golden lines).
+TEST(Texts, SinglePrecision) {
     EXPECT_EQ(singleNumberText(-3.4028235e38f), "-3.402823E+38");
-    EXPECT_EQ(singleNumberText(std::numeric_limits<float>::quiet_NaN()), "");
-    EXPECT_EQ(plainCrankAngle(-40) + plainCrankAngle(2.5), "-40  2.5 ");
+    EXPECT_EQ(singleNumberText(NAN), "");
 }
 
 // The leading number of a text, whatever follows it.
@@ -68,7 +62,7 @@ TEST(Read, Golden) {
         // No number; nor are the words and hexadecimal that library readers accept.
         {"abc", 0}, {"", 0}, {"--5", 0}, {".", 0}, {"inf", 0}, {"nan", 0}, {"0x10", 0},
         // Beyond double range: infinite, so that the analysis refuses it; below it: 0.
-        {"1e400", kInf}, {"-1e999", -kInf}, {"1.8e308", kInf}, {"0.001e312", kInf}, {"123e-500", 0},
+        {"1e400", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1.8e308", HUGE_VAL}, {"0.001e312", HUGE_VAL}, {"123e-500", 0},
         // A full-width 1, and "3毫米".
         {"\xEF\xBC\x91", 0}, {"3\xE6\xAF\xAB\xE7\xB1\xB3", 3}};
     // clang-format on
@@ -81,8 +75,8 @@ TEST(Read, Golden) {
 TEST(Read, HugeTexts) {
     const std::string nines(1000000, '9');
     const std::string zeros(1000000, '0');
-    EXPECT_EQ(readNumber(nines), kInf);
-    EXPECT_EQ(readNumber("1e" + nines), kInf);
+    EXPECT_EQ(readNumber(nines), HUGE_VAL);
+    EXPECT_EQ(readNumber("1e" + nines), HUGE_VAL);
     EXPECT_EQ(readNumber("1e-" + nines), 0);
     EXPECT_EQ(readNumber("0." + std::string(1000000, '3')), 1.0 / 3);
     EXPECT_EQ(readNumber("0." + zeros + "15e1000001"), 1.5);
