@@ -1,7 +1,6 @@
-// Motion diagrams window: pixels of each curve in its colour, the axes, clear, exit and captions.
+// Motion diagrams window: pixels of each curve in its colour, the axes, clear and captions.
 // The curves' geometry is the core's, tested in tests/core/diagrams_test.cpp.
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "core/motion_parameters.h"
@@ -49,20 +48,6 @@ class DiagramsWindowTest : public QObject {
             QImage white = window_->plotArea()->image();
             white.fill(Qt::white);
             QCOMPARE(window_->plotArea()->image(), white);
-        }
-    }
-
-    // "退出" and the close box hide the window, keep its drawing and ask once for the main window.
-    void exit() {
-        for (bool closeBox : {false, true}) {
-            init();
-            window_->show();
-            click("Command1");
-            QSignalSpy exitRequested(window_.get(), &DiagramsWindow::exitRequested);
-            closeBox ? void(window_->close()) : click("Command4");
-            QVERIFY(!window_->isVisible());
-            QCOMPARE(exitRequested.count(), 1);
-            QCOMPARE(pixel({79, 149}), QColor(Qt::black));
         }
     }
 
