@@ -5,6 +5,7 @@
 
 #include "ui/application.h"
 #include "ui/main/main_window.h"
+#include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
 
 namespace {
@@ -12,26 +13,8 @@ namespace {
 // The visible windows of the program.
 QWidgetList shownForms() {
     QWidgetList shown = QApplication::topLevelWidgets();
-    shown.removeIf(
-        [](QWidget* w) { return !w->isVisible() || !w->objectName().startsWith("Form"); });
+    shown.removeIf([](auto* w) { return !w->isVisible() || !w->objectName().startsWith("Form"); });
     return shown;
-}
-
-// Triggers a menu item or clicks a button of `w`; returns the message boxes it opened as
-// "caption|text", each closed with OK.
-QStringList trigger(QWidget* w, const char* name) {
-    QStringList messages;
-    QTimer poll;
-    poll.callOnTimeout([&messages] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            messages << box->windowTitle() + '|' + box->text();
-            box->accept();
-        }
-    });
-    poll.start(10);
-    QObject* item = w->findChild<QObject*>(name);
-    QMetaObject::invokeMethod(item, qobject_cast<QAction*>(item) ? "trigger" : "click");
-    return messages;
 }
 
 }  // namespace
@@ -42,7 +25,6 @@ class MainWindowTest : public QObject {
     std::unique_ptr<fourbar::ui::Application> app_;
     QWidget* form1() { return &app_->mainWindow(); }
     fourbar::LinkageState& linkage() { return app_->state().inputs; }
-    QStringList run(const char* name) { return trigger(form1(), name); }
     QLineEdit* box(int n) { return form1()->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
     // The texts of TextFirst..TextLast joined by '|'.
     QString boxes(int first, int last) {
@@ -53,18 +35,35 @@ class MainWindowTest : public QObject {
         return texts.join('|');
     }
 
+    // Triggers a menu item or clicks a button of `w` (by default the main window); returns the
+    // message boxes it opened as "caption|text", each closed with OK.
+    QStringList run(const char* name, QWidget* w = nullptr) {
+        QStringList messages;
+        QTimer poll;
+        poll.callOnTimeout([&messages] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages << box->windowTitle() + '|' + box->text();
+                box->accept();
+            }
+        });
+        poll.start(10);
+        QObject* item = (w != nullptr ? w : form1())->findChild<QObject*>(name);
+        QMetaObject::invokeMethod(item, qobject_cast<QAction*>(item) ? "trigger" : "click");
+        return messages;
+    }
+
   private slots:
     void init() {
         app_ = std::make_unique<fourbar::ui::Application>();  // the one of the previous test goes
         QVERIFY(QTest::qWaitForWindowActive(form1()));
     }
 
-    // Spot checks of the twips (15 to the pixel) and the fonts' pixel sizes; the tab order.
-    void layout() {
+    // Spot checks of the twips (15 to the pixel) and the fonts' pixel sizes; the tab order; every
+    // caption of the window, its menus and their items, as the user reads them.
+    void layoutAndCaptions() {
         // clang-format off
         const std::tuple<const char*, QRect, int> rows[] = {{"Frame1", {180, 1620, 3015, 3135}, 11},
-            {"Text6", {1920, 780, 735, 375}, 13}, {"Command1", {1920, 1620, 795, 375}, 16},
-            {"Command6", {180, 180, 495, 615}, 11}, {"Label19", {60, 3060, 1875, 315}, 13}};
+            {"Text6", {1920, 780, 735, 375}, 13}, {"Command1", {1920, 1620, 795, 375}, 16}, {"Label19", {60, 3060, 1875, 315}, 13}};
         // clang-format on
         for (const auto& [name, twips, pixelSize] : rows) {
             QWidget* w = form1()->findChild<QWidget*>(name);
@@ -73,20 +72,16 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(form1()->minimumSize(), form1()->maximumSize());  // a window of fixed size
         QCOMPARE(form1()->findChild<QWidget*>("Form1Client")->size(), QSize(491, 327));
-        QStringList visited;
-        for (int i = 0; i < 21; ++i) {
-            visited << QApplication::focusWidget()->objectName();
+        // clang-format off
+        for (const char* next : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Command1", "Command2", "Command3",
+                 "Command4", "Command6", "Text8", "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Command7",
+                 "Command8", "Text1"}) {
+            // clang-format on
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(visited.join(' '),
-                 "Text1 Text2 Text3 Text4 Text5 Text6 Command1 Command2 Command3 Command4 Command6 "
-                 "Text8 Text9 Text10 Text11 Text12 Text13 Text14 Command7 Command8 Text1");
-    }
-
-    // Every caption of the window, its menus and their items, as the user reads them.
-    void captions() {
         // clang-format off
-        const std::pair<const char*, const char*> rows[] = {
+        const std::pair<const char*, const char*> captions[] = {
             {"Frame1", " 请输入已知条件   "}, {"Label1", "L1(mm):"}, {"Label2", "L2(mm):"}, {"Label4", "L3(mm):"}, {"Label5", "L4(mm):"},
             {"Label6", "n(r/min):"}, {"Label7", " M (装配型式)"}, {"Command1", "确 定"}, {"Command2", "取 消"}, {"Label3", "Label3"},
             {"Label12", "机构简图"}, {"Label8", "L1"}, {"Label9", "L2"}, {"Label10", "L3"}, {"Label11", "L4"}, {"Frame2", "运动规律显示"},
@@ -102,17 +97,19 @@ class MainWindowTest : public QObject {
             {"doublerocker4", "双摇杆4"}};
         // clang-format on
         QCOMPARE(form1()->windowTitle(), " 四杆机构");
-        for (const auto& [name, caption] : rows) {
-            QObject* o = form1()->findChild<QObject*>(name);
+        for (const auto& [name, caption] : captions) {
+            const QObject* o = form1()->findChild<QObject*>(name);
             QVERIFY2(o != nullptr, name);
-            const bool titled = qobject_cast<QGroupBox*>(o) || qobject_cast<QMenu*>(o);
-            QCOMPARE(o->property(titled ? "title" : "text").toString(), QString(caption));
+            const char* property = o->property("title").isValid() ? "title" : "text";
+            QCOMPARE(o->property(property).toString(), QString(caption));
         }
     }
 
-    // Text8..Text14 after preset, confirm and execute, with "K" in Text11 before: only a
-    // crank-rocker writes it. The double rockers go by the menu items, the others by the buttons.
-    void presetConfirmExecute() {
+    // The presets' outputs, each command by its button or, for the double rockers, its menu item.
+    // Clear empties Text8..Text14, the name and the maxima and keeps the inputs; cancel empties the
+    // inputs, and execute still uses the confirmed values. "K" in Text11 before the execute: only a
+    // crank-rocker writes it.
+    void presetsClearAndCancel() {
         // clang-format off
         const std::pair<const char*, QString> rows[] = {
             {"crankrocker", "B型曲柄摇杆机构| 73.767340617148| 33.6200736089135| 1.03051257105492| 169.736383970466| 10.5279152691898| 187.7075"},
@@ -127,30 +124,17 @@ class MainWindowTest : public QObject {
             init();
             const bool byMenu = preset[0] == 'd';
             run(preset);
-            QCOMPARE(linkage().L1, 0.0);  // shown, not stored
-            box(11)->setText("K");
             run(byMenu ? "affirm" : "Command1");
+            run(byMenu ? "opration" : "Command7");
+            const QString inputs = boxes(1, 6);
+            run(byMenu ? "clear" : "Command8");
+            QCOMPARE(boxes(1, 6) + boxes(8, 14), inputs + "||||||");
+            QVERIFY(linkage().mechanismName.empty() && app_->state().maxima == fourbar::Maxima{});
+            run(byMenu ? "delete" : "Command2");
+            box(11)->setText("K");
             QCOMPARE(run(byMenu ? "opration" : "Command7"), QStringList());
-            QCOMPARE(boxes(8, 14), outputs);
+            QCOMPARE(boxes(1, 6) + boxes(8, 14), "|||||" + outputs);
             QCOMPARE(box(9)->cursorPosition(), 0);  // a long number shows its leading digits
-        }
-    }
-
-    // Cancel empties the inputs, and execute still uses the confirmed values. Clear empties the
-    // output, the name and the maxima, and keeps the inputs.
-    void cancelAndClear() {
-        for (const char* command : {"Command2", "delete", "Command8", "clear"}) {
-            const bool cancel = QByteArray("Command2 delete").contains(command);
-            run("crankrocker");
-            run("Command1");
-            run("Command7");
-            const QString shown = boxes(8, 14);
-            run(command);
-            QCOMPARE(cancel ? run("Command7") : QStringList(), QStringList());
-            QCOMPARE(boxes(1, 6) + boxes(8, 14),
-                     cancel ? "|||||" + shown : " 150| 220| 250| 300| 100|-1||||||");
-            QCOMPARE(linkage().mechanismName.empty(), !cancel);
-            QCOMPARE(app_->state().maxima == fourbar::Maxima{}, !cancel);
         }
     }
 
@@ -173,76 +157,60 @@ class MainWindowTest : public QObject {
     void navigation() {
         QTest::mouseClick(box(3), Qt::LeftButton);
         QTest::keyClicks(box(3), "260");
-        // A show command, the window it opens and that window's "退出".
+        // A show command, the window it opens and its "退出" (nullptr: its close box).
         // clang-format off
         const std::tuple<const char*, const char*, const char*> roads[] = {
-            {"transfer", "Form3", "Command4"}, {"velocity", "Form3", "Command4"}, {"accelerlation", "Form3", "Command4"},
-            {"prin", "Form4", "Command2"}, {"low", "Form2", "Command5"}, {"middle", "Form2", "Command5"}, {"high", "Form2", "Command5"},
-            {"boundary", "Form2", "Command5"}, {"Command3", "Form3", "Command4"}, {"Command4", "Form4", "Command2"},
+            {"transfer", "Form3", "Command4"}, {"velocity", "Form3", nullptr}, {"accelerlation", "Form3", "Command4"},
+            {"prin", "Form4", "Command2"}, {"low", "Form2", "Command5"}, {"middle", "Form2", nullptr}, {"high", "Form2", "Command5"},
+            {"boundary", "Form2", nullptr}, {"Command3", "Form3", nullptr}, {"Command4", "Form4", nullptr},
             {"Command6", "Form2", "Command5"}};
         // clang-format on
         QMap<QString, QPointer<QWidget>> created;  // nulled if a window is deleted
         for (const auto& [command, window, exit] : roads) {
-            for (bool byClose : {false, true}) {
-                run(command);
-                QWidget* shown = created[window] = created.value(window, shownForms().value(0));
-                QCOMPARE(shownForms(), QWidgetList{shown});  // the one created the first time
-                QCOMPARE(shown->objectName(), window);
-                QVERIFY(QTest::qWaitForWindowActive(shown));
-                byClose ? void(shown->close()) : void(trigger(shown, exit));
-                QCOMPARE(shownForms(), QWidgetList{form1()});
-                QVERIFY(QTest::qWaitForWindowActive(form1()));
-                QCOMPARE(QApplication::focusWidget()->objectName() + box(3)->text(), "Text3260");
-            }
+            run(command);
+            QWidget* shown = created[window] = created.value(window, shownForms().value(0));
+            QCOMPARE(shownForms(), QWidgetList{shown});  // the one created the first time
+            QCOMPARE(shown->objectName(), window);
+            QVERIFY(QTest::qWaitForWindowActive(shown));
+            exit != nullptr ? void(run(exit, shown)) : void(shown->close());
+            QCOMPARE(shownForms(), QWidgetList{form1()});
+            QVERIFY(QTest::qWaitForWindowActive(form1()));
+            QCOMPARE(QApplication::focusWidget()->objectName() + box(3)->text(), "Text3260");
         }
     }
 
     // Focus by mouse empties a box and zeroes its field. What the other windows show belongs to the
-    // last analysis: a focus reset that zeroes L1 and L2, and newly confirmed lengths of another
-    // kind, change nothing in the listing until the next execute.
+    // last analysis: after a focus reset and newly confirmed lengths of another kind the listing
+    // still holds the rocker-crank's rows from 11, and the next execute lists the crank-rocker's.
     void windowsShowTheLastAnalysis() {
-        const auto listing = [this] {
-            run("Command4");
-            QWidget* table = shownForms().value(0);
-            trigger(table, "Command1");
-            const QStringList lines =
-                table->findChild<fourbar::ui::DrawingArea*>("Picture1")->printedLines();
-            trigger(table, "Command2");
-            return lines;
-        };
         run("rockercrank");
         run("Command1");
         run("Command7");
         QTest::mouseClick(box(2), Qt::LeftButton);
-        QTest::mouseClick(box(1), Qt::LeftButton);
-        QCOMPARE(QList({linkage().L1, linkage().L2, linkage().L3, linkage().L4}),
-                 QList<double>({0, 0, 150, 300}));  // a focus reset zeroes the box's own field
-        const QStringList analysed = listing();
-        QCOMPARE(analysed.size(), 2 + 15);  // title, heading, the rocker-crank's rows from 11
-        QVERIFY(analysed[2].startsWith("  11. "));
+        QCOMPARE(QList({linkage().L1, linkage().L2}), QList<double>({250, 0}));
         run("crankrocker");
         run("Command1");
-        QCOMPARE(listing(), analysed);
-        run("Command7");
-        QCOMPARE(listing().size(), 2 + 36);
+        run("Command4");  // the data table, created when first shown
+        for (const qsizetype rows : {15, 36}) {
+            run("Command1", app_->tableWindow());
+            QCOMPARE(app_->tableWindow()->listingArea()->printedLines().size(), 2 + rows);
+            run("Command7");
+        }
     }
 
     // Closing the main window ends the event loop, and so does the platform's quit request while
     // any window is shown.
     void endingTheProgram() {
-        // The command that shows the window to end from; a quit request, or the close box.
+        // The command that shows the window to end from ("清除" leaves the main window shown); a
+        // quit request, or the close box.
         // clang-format off
         const std::pair<const char*, bool> rows[] = {
-            {nullptr, false}, {nullptr, true}, {"Command3", true}, {"Command4", true}, {"Command6", true}};
+            {"Command8", false}, {"Command8", true}, {"Command3", true}, {"Command4", true}, {"Command6", true}};
         // clang-format on
-        for (const auto& [shown, quit] : rows) {
+        for (const auto& [command, quit] : rows) {
             init();
-            if (shown != nullptr) {
-                run(shown);
-            }
-            QTimer::singleShot(0, form1(), [this, quit] {
-                quit ? QCoreApplication::quit() : void(form1()->close());
-            });
+            run(command);
+            QTimer::singleShot(0, form1(), [&] { quit ? qApp->quit() : void(form1()->close()); });
             QTimer::singleShot(5000, form1(), [] { QCoreApplication::exit(1); });  // it did not end
             QCOMPARE(QApplication::exec(), 0);
             QCOMPARE(shownForms(), QWidgetList());
