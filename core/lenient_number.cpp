@@ -1,8 +1,8 @@
 // Lenient reading of the number an input box's text begins with.
 #include "core/lenient_number.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>

@@ -47,8 +47,8 @@ struct AngleRange {
 // The double-rocker cases, tested in order: the range and the texts of Text9 and Text10.
 struct DoubleRockerCase {
     AngleRange range;
-    std::string text9;
-    std::string text10;
+    std::string maxSwing;         // "最大摆角（度）"
+    std::string minTransmission;  // "最小传动角（度）"
 };
 
 DoubleRockerCase doubleRockerCase(double L1, double L2, double L3, double L4) {
@@ -56,25 +56,26 @@ DoubleRockerCase doubleRockerCase(double L1, double L2, double L3, double L4) {
     if (L1 + L2 <= L3 + L4 && L2 + L3 <= L1 + L4) {
         c.range = {std::trunc(1 + degrees(angle(L1 + L2, L4, L3))),
                    std::trunc(degrees(angle(L1, L4, L2 + L3)))};
-        c.text9 = numberText(degrees(std::fabs(angle(L3, L4, L1 + L2) - angle(L4, L2 + L3, L1))));
-        c.text10 = " 0";
+        c.maxSwing =
+            numberText(degrees(std::fabs(angle(L3, L4, L1 + L2) - angle(L4, L2 + L3, L1))));
+        c.minTransmission = " 0";
     } else if (L2 + L3 - L1 <= L4 && L4 <= L1 + L2 - L3) {
         // Symmetric about 0: truncation toward zero on both sides.
         c.range = {std::trunc(-degrees(angle(L1, L4, L2 + L3))),
                    std::trunc(degrees(angle(L1, L4, L2 + L3)))};
-        c.text9 = plainNumberText(360 - 2 * degrees(angle(L4, L2 + L3, L1)));
-        c.text10 = " 0";
+        c.maxSwing = plainNumberText(360 - 2 * degrees(angle(L4, L2 + L3, L1)));
+        c.minTransmission = " 0";
     } else if (L1 + L2 - L3 <= L4 && L4 <= L2 + L3 - L1) {
         c.range = {std::trunc(1 + degrees(angle(L1 + L2, L4, L3))),
                    std::trunc(degrees(kFullTurn - angle(L1, L4, L3 - L2)))};
-        c.text9 = plainNumberText(2 * degrees(angle(L3, L4, L1 + L2)));
-        c.text10 = numberText(degrees(angle(L1 + L2, L3, L4)));
+        c.maxSwing = plainNumberText(2 * degrees(angle(L3, L4, L1 + L2)));
+        c.minTransmission = numberText(degrees(angle(L1 + L2, L3, L4)));
     } else {
         c.range = {std::trunc(1 + degrees(angle(L1, L4, L2 - L3))),
                    std::trunc(360 - degrees(angle(L1, L4, L2 - L3)))};
-        c.text9 = plainNumberText(degrees(angle(L4, L2 - L3, L1)) + 180 -
-                                  degrees(angle(L4, L3, L2 - L1)));
-        c.text10 = " 0";
+        c.maxSwing = plainNumberText(degrees(angle(L4, L2 - L3, L1)) + 180 -
+                                     degrees(angle(L4, L3, L2 - L1)));
+        c.minTransmission = " 0";
     }
     return c;
 }
@@ -132,8 +133,8 @@ ExecuteOutcome runAnalysis(LinkageState& state, ResultTables& tables, Maxima& ma
             if (!runOverRange(state, tables, maxima, c.range, analyseRange)) {
                 return runFailed(state);
             }
-            out.boxes[Text9] = c.text9;
-            out.boxes[Text10] = c.text10;
+            out.boxes[Text9] = c.maxSwing;
+            out.boxes[Text10] = c.minTransmission;
             out.boxes[Text12] = numberText(degrees(maxima.theta3));
             writeVelocityMaxima(maxima, out);
             return out;

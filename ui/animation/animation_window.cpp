@@ -289,12 +289,11 @@ void AnimationWindow::stopTimers() {
 }
 
 void AnimationWindow::holdScreen() {
-    picture_->setUpdatesEnabled(false);
+    picture_->holdScreen(true);
 }
 
 void AnimationWindow::showScreen() {
-    picture_->setUpdatesEnabled(true);
-    picture_->update();
+    picture_->holdScreen(false);
 }
 
 }  // namespace fourbar::ui

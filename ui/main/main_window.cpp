@@ -147,7 +147,8 @@ constexpr WidgetSpec<MainWindow> kWidgets[] = {
 
 MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(text(" 四杆机构"));
+    // The caption is the application title behind one blank.
+    setWindowTitle(QLatin1Char(' ') + text(messages::appTitle));
 
     // The client area below the menu bar; its font is the window's own, Arial 6 pt.
     auto* client = new QWidget(this);
@@ -178,8 +179,9 @@ void MainWindow::createWidgets(QWidget* client) {
         outputs_[i] = widget<QLineEdit>(client, kOutputNames[i]);
     }
     schematic_ = widget<DrawingArea>(client, "Picture1");
-    // A picture, not a place to type: it never takes the focus.
+    // A fixed picture, not a result: it takes no focus and has no menu.
     schematic_->setFocusPolicy(Qt::NoFocus);
+    schematic_->disableMenu();
 }
 
 void MainWindow::drawSchematic() {

@@ -73,6 +73,7 @@ TableWindow::TableWindow(SharedState& state, QWidget* parent) : ChildWindow(pare
     startBox_ = widget<InputBox>(this, "Text2");
     endBox_ = widget<InputBox>(this, "Text3");
 
+    listingArea_->setCopiesText(true);
     listingArea_->enableSavePicture(true);
     auto* exportCsv = new QAction(QStringLiteral("导出CSV..."), listingArea_);
     exportCsv->setObjectName(QStringLiteral("exportCsv"));

@@ -2,6 +2,7 @@
 #include "ui/toolkit/child_window.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 
 namespace fourbar::ui {
 
@@ -14,6 +15,17 @@ void ChildWindow::exitWindow() {
 void ChildWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     exitWindow();
+}
+
+void ChildWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() &&
+            w->isVisibleTo(this)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 }  // namespace fourbar::ui

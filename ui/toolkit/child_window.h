@@ -24,6 +24,9 @@ class ChildWindow : public QWidget {
     // What the window does before it hides: stop its timers, empty its listing.
     virtual void beforeExit() {}
     void closeEvent(QCloseEvent* event) override;
+    // Every opening, not only the first, gives the focus to the first stop of the tab order, so
+    // that the button that left the window last time does not take the next Space.
+    void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace fourbar::ui

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QImageWriter>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -98,7 +100,9 @@ class DevicePixelPainter {
 }  // namespace
 
 struct DrawingArea::Impl {
-    QImage image;       // device pixels; its devicePixelRatio() is the ratio it is drawn at
+    QImage image;  // device pixels; its devicePixelRatio() is the ratio it is drawn at
+    QImage held;   // while the screen is held: the picture it shows; null otherwise
+    bool copiesText = false;
     QSize logicalSize;  // what the image covers, in logical pixels
     QColor backColor = Qt::white;
     QColor foreColor = Qt::black;
@@ -138,12 +142,13 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), d_(std::make_unique
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    // The menu holds the actions added to the area; their shortcuts act while it has the focus.
+    // The menu holds the actions added to the area. Ctrl+C copies from it wherever the focus is in
+    // its window; a text box with the focus keeps Ctrl+C for its own text.
     setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copy = new QAction(QStringLiteral("复制"), this);
     copy->setObjectName(QStringLiteral("copyAction"));
     copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
+    copy->setShortcutContext(Qt::WindowShortcut);
     connect(copy, &QAction::triggered, this, &DrawingArea::copyToClipboard);
     addAction(copy);
     d_->savePicture = new QAction(QStringLiteral("保存图片..."), this);
@@ -367,11 +372,35 @@ QStringList DrawingArea::printedLines() const {
 }
 
 void DrawingArea::copyToClipboard() const {
-    if (d_->lines.isEmpty()) {
-        QApplication::clipboard()->setImage(image());
-    } else {
+    if (d_->copiesText) {
         QApplication::clipboard()->setText(printedText());
+    } else {
+        QApplication::clipboard()->setImage(shownImage());
     }
+}
+
+void DrawingArea::setCopiesText(bool on) {
+    d_->copiesText = on;
+}
+
+void DrawingArea::disableMenu() {
+    setContextMenuPolicy(Qt::NoContextMenu);
+    for (QAction* action : actions()) {
+        action->setEnabled(false);
+    }
+}
+
+void DrawingArea::holdScreen(bool hold) {
+    // The copy shares the image's pixels until the next drawing writes to it.
+    d_->held = hold ? image() : QImage();
+    setUpdatesEnabled(!hold);
+    if (!hold) {
+        update();
+    }
+}
+
+const QImage& DrawingArea::shownImage() const {
+    return d_->held.isNull() ? image() : d_->held;
 }
 
 void DrawingArea::enableSavePicture(bool on) {
@@ -385,15 +414,20 @@ void DrawingArea::enableSavePicture(bool on) {
 bool DrawingArea::savePicture(const QString& fileName) {
     // The file states the resolution (96 dpi times the ratio), so that programs that honour it
     // show and print the picture at its size on the screen.
-    QImage picture = image();
+    QImage picture = shownImage();
     const int dotsPerMeter = qRound(96 / 0.0254 * picture.devicePixelRatio());
     picture.setDotsPerMeterX(dotsPerMeter);
     picture.setDotsPerMeterY(dotsPerMeter);
-    QByteArray png;
-    QBuffer buffer(&png);
+    // PNG, unless the name asks for another format that can be written ("x.jpg").
+    QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
+    if (!QImageWriter::supportedImageFormats().contains(format)) {
+        format = "png";
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return writeFileReporting(this, fileName, png);
+    picture.save(&buffer, format.constData());
+    return writeFileReporting(this, fileName, bytes);
 }
 
 void DrawingArea::savePictureAs() {

@@ -76,10 +76,19 @@ class DrawingArea : public QWidget {
     QString printedText() const;
     QStringList printedLines() const;
 
-    // "复制": an area that holds printed text (the table's listing) copies the text, any other
-    // its picture as an image at device resolution. What the area holds decides, so that no
-    // window has to say which kind it is.
+    // "复制": the picture as shown, as an image at device resolution; or, for an area that copies
+    // text, its printed text.
     void copyToClipboard() const;
+    // Copy gives the printed text instead of the picture (the data listing), even when empty.
+    void setCopiesText(bool on);
+    // No context menu and no Ctrl+C: a fixed picture that is not the window's result.
+    void disableMenu();
+
+    // While held, the screen keeps showing the picture as it was, and copy and save take that
+    // picture, so that a figure erased to be drawn again elsewhere is never seen half-done.
+    void holdScreen(bool hold);
+    // The picture as the screen shows it: image(), or the held one.
+    const QImage& shownImage() const;
 
     // Adds "保存图片..." to the context menu (or takes it away); off until a window asks for it.
     void enableSavePicture(bool on);

@@ -1,4 +1,4 @@
-// Twips, the design's unit of position and size: 15 twips make one logical pixel.
+// Twips, the windows' unit of position and size: 15 twips make one logical pixel.
 #pragma once
 
 #include <QRect>

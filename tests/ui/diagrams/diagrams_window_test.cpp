@@ -1,5 +1,5 @@
 // Motion diagrams window: pixels of each curve in its colour, the axes, clear and captions.
-// The curves' geometry is the core's, tested in tests/core/diagrams_test.cpp.
+// The curves' geometry is the core's, tested in tests/core/core_test.cpp.
 #include <QPushButton>
 #include <QTest>
 
