@@ -166,9 +166,7 @@ void AnimationWindow::onRangeClicked() {
 }
 
 void AnimationWindow::beforeExit() {
-    eraseTimer_->setEnabled(false);
-    drawTimer_->setEnabled(false);
-    showScreen();
+    stopTimers();
 }
 
 void AnimationWindow::onStepChanged() {
@@ -186,6 +184,9 @@ void AnimationWindow::eraseStep() {
     if (!stopUnlessCurrent()) {
         return;
     }
+    // Held before the figure goes, so that the screen, and copy and save, keep the whole figure
+    // until the draw step shows the next one.
+    holdScreen();
     const double L4 = built_->linkage.L4;
     picture_->setDrawWidth(2);
     // A turning crank's figure has no axes, and its pivot circles go with it.
@@ -197,7 +198,6 @@ void AnimationWindow::eraseStep() {
     const ResultTables& t = built_->tables;
     position_ = nextFrame(kind_, position_, t.startAngle, t.endAngle);
     restartTimer(drawTimer_, kTickMs);
-    holdScreen();
 }
 
 void AnimationWindow::drawStep() {

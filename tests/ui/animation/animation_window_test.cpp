@@ -143,7 +143,8 @@ class AnimationWindowTest : public QObject {
     }
 
     // At coefficient 5 the double rocker's B at 30 degrees lands on (199, 119). An erase takes it
-    // away, and the screen holds until the next draw: an erase alone is never shown. On the real
+    // away, and the screen, copy and save hold the figure until the next draw: an erase alone is
+    // never shown. On the real
     // event loop every draw step after these comes from a tick of the draw timer.
     void demonstration() {
         s_.analysis = analysis(names::doubleRocker, 30, 36);
@@ -152,6 +153,7 @@ class AnimationWindowTest : public QObject {
         w_->eraseStep();
         QCOMPARE(w_->picture()->image().pixel(199, 119), qRgb(0, 0, 0));
         QVERIFY(!w_->picture()->updatesEnabled());
+        QCOMPARE(w_->picture()->shownImage().pixel(199, 119), qRgb(255, 255, 0));  // copy, save
         w_->drawStep();
         QVERIFY(w_->picture()->updatesEnabled());
         QSignalSpy ticks(w_->drawTimer(), &ui::Timer::tick);
