@@ -7,6 +7,7 @@ purpose="${1:-}"
 
 run_packages=(
     build-essential cmake ninja-build
+    pkg-config            # Qt's CMake files look up some of its libraries with it
     qt6-base-dev libgl-dev
     libqt6svg6            # draws the SVG window icon
     qt6-translations-l10n # Qt's own Chinese texts of the standard dialogs
