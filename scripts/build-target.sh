@@ -7,17 +7,18 @@
 # BUILD_DIR=<dir> builds there instead of the default preset's directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-purpose="$1"
-target="$2"
+purpose="${1:-}"
+target="${2:-}"
 
 case "$purpose" in
     run) options=(-DBUILD_TESTING=OFF -DFOURBAR_BUILD_BENCH=OFF) ;;
     test) options=(-DBUILD_TESTING=ON -DFOURBAR_BUILD_BENCH=ON) ;;
-    *)
-        echo "usage: bash scripts/build-target.sh run|test TARGET" >&2
-        exit 2
-        ;;
+    *) target="" ;;
 esac
+if [ -z "$target" ]; then
+    echo "usage: bash scripts/build-target.sh run|test TARGET" >&2
+    exit 2
+fi
 
 bash scripts/setup.sh "$purpose" >&2
 if [ -n "${BUILD_DIR:-}" ]; then

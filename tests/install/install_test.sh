@@ -52,13 +52,15 @@ done
 newest="$(gzip -dc "$prefix/share/doc/fourbar/changelog.gz" | head -n 1)"
 [[ "$newest" == "fourbar ($version) "* ]] || fail "the changelog's newest entry is not $version: $newest"
 
-# The copyright file carries LICENSE's copyright line and its permission text word for word.
+# The copyright file carries LICENSE's copyright line and its permission text word for word, as a
+# field body: each line indented by one blank, and an empty line written as " .", since a blank
+# line would end the paragraph.
 copyright="$prefix/share/doc/fourbar/copyright"
 holder="$(sed -n 's/^Copyright (c) //p' "$license")"
 grep -qxF "Copyright: $holder" "$copyright" || fail "$copyright lacks the copyright line of $license"
-diff <(sed -n '/^License: Expat$/,$p' "$copyright" | tail -n +2 | sed 's/^ //; s/^\.$//') \
-    <(sed -n '/^Permission is hereby granted/,$p' "$license") >/dev/null ||
-    fail "the license text in $copyright differs from $license"
+diff <(sed -n '/^License: Expat$/,$p' "$copyright" | tail -n +2) \
+    <(sed -n '/^Permission is hereby granted/,$p' "$license" | sed 's/^$/./; s/^/ /') >&2 ||
+    fail "the license text in $copyright is not LICENSE's as a field body"
 
 # The manual pages: version filled in, the sections a reader looks for, and no warning from groff.
 command -v groff >/dev/null || fail "groff not found: the manual pages cannot be checked"
