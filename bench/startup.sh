@@ -19,7 +19,7 @@ fi
 runs="${1:-10}"
 
 if [ -z "${FOURBAR_STARTUP_PROBE:-}" ]; then
-    build="$(bash scripts/build-target.sh fourbar-startup-probe)"
+    build="$(bash scripts/build-target.sh test fourbar-startup-probe)"
     FOURBAR_STARTUP_PROBE="$(realpath "$build/bench/fourbar-startup-probe")"
 fi
 probe="$FOURBAR_STARTUP_PROBE"

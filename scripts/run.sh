@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build="$(bash scripts/build-target.sh fourbar)"
+build="$(bash scripts/build-target.sh run fourbar)"
 exec "$build/app/fourbar" "$@"

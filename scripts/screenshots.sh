@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/tour}"
 
-build="$(bash scripts/build-target.sh fourbar-screenshots)"
+build="$(bash scripts/build-target.sh run fourbar-screenshots)"
 mkdir -p "$out"
 
 # Scale settings of the caller's desktop would change the pictures' size; the offscreen platform
