@@ -33,7 +33,7 @@ done
 # The installed report tool runs on its own, away from the build tree.
 report="$prefix/bin/fourbar-report"
 first_line="$(cd / && "$report" 150 220 250 300 100 -1 | head -n 1)"
-[ "$first_line" = $'Text8\tB型曲柄摇杆机构' ] || fail "fourbar-report printed: $first_line"
+[ "$first_line" = $'机构名称\tB型曲柄摇杆机构' ] || fail "fourbar-report printed: $first_line"
 
 # The manual page: version filled in, every option of the tool's usage text documented, and no
 # warning from groff.
