@@ -25,8 +25,8 @@ double degrees(double radians) {
     return radians / kDegree;
 }
 
-// A box showing `text`, the form of `value`; the value counts only where it is finite, as the
-// text is then empty.
+// A box showing `text`, the form of `value`. A value that is not finite shows as the empty text
+// and counts as no number (NaN).
 OutputField shown(double value, std::string text) {
     OutputField field{.written = true, .text = std::move(text)};
     if (std::isfinite(value)) {

@@ -84,9 +84,6 @@ const StatusRow kStatuses[] = {
     // Refusals: the program's message on standard error, nothing on standard output.
     {"cannotClose", {"100", "100", "100", "300", "100", "-1"}, 1, kLengths, false},
     {"zeroLength", {"150", "0", "250", "300", "100", "-1"}, 1, kLengths, false},
-    {"negativeLength", {"150", "220", "-60", "300", "100", "-1"}, 1, kLengths, false},
-    {"emptyLength", {"150", "220", "250", "", "100", "-1"}, 1, kLengths, false},
-    {"assemblyZero", {"150", "220", "250", "300", "100", "0"}, 1, "装配型式M应为1或-1,请重新输入\n", false},
     {"assemblyFive", {"150", "220", "250", "300", "100", "5"}, 1, "装配型式M应为1或-1,请重新输入\n", false},
     {"beyondDoubleRange", {"1e400", "220", "250", "300", "100", "-1"}, 1, "杆长设置不当,请重新输入!\n", false},
     // Usage errors name the argument, then the usage, on standard error.
