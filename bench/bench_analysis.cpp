@@ -3,50 +3,29 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "core/analysis.h"
 #include "core/motion_parameters.h"
+#include "core/presets.h"
 
 namespace {
 
-struct Preset {
-    const char* label;
-    double L1, L2, L3, L4;
-};
+using fourbar::Preset;
 
-// The preset menu's items in menu order; n = 100 r/min and M = -1 for all of them.
-constexpr Preset kPresets[] = {
-    {"crankrocker", 150, 220, 250, 300},   {"rockercrank", 250, 220, 150, 300},
-    {"doublecrank", 220, 250, 300, 150},   {"doublerocker1", 300, 150, 220, 250},
-    {"doublerocker2", 220, 150, 300, 100}, {"doublerocker3", 300, 150, 220, 100},
-    {"doublerocker4", 150, 300, 100, 220},
-};
-
-fourbar::LinkageState stateOf(const Preset& p) {
-    fourbar::LinkageState state;
-    state.L1 = p.L1;
-    state.L2 = p.L2;
-    state.L3 = p.L3;
-    state.L4 = p.L4;
-    state.n = 100;
-    state.M = -1;
-    return state;
-}
-
-void BM_FullTurn(benchmark::State& bm, Preset preset) {
-    fourbar::LinkageState state = stateOf(preset);
+void BM_FullTurn(benchmark::State& bm, const Preset& preset) {
     fourbar::ResultTables tables;
     fourbar::Maxima maxima;
     for (auto _ : bm) {
-        benchmark::DoNotOptimize(fourbar::analyseFullTurn(state, tables, maxima));
+        benchmark::DoNotOptimize(fourbar::analyseFullTurn(preset.inputs, tables, maxima));
         benchmark::ClobberMemory();
     }
 }
 
-void BM_Execute(benchmark::State& bm, Preset preset) {
+void BM_Execute(benchmark::State& bm, const Preset& preset) {
     fourbar::SharedState state;
-    state.inputs = stateOf(preset);
+    state.inputs = preset.inputs;
     for (auto _ : bm) {
         benchmark::DoNotOptimize(fourbar::executeAnalysis(state));
     }
@@ -59,10 +38,10 @@ struct CallArguments {
 };
 
 CallArguments fullTurnArguments(const Preset& p) {
-    fourbar::LinkageState state = stateOf(p);
+    const fourbar::LinkageState& state = p.inputs;
     fourbar::ResultTables tables;
     CallArguments args;
-    const double L1 = p.L1, L2 = p.L2, L3 = p.L3, L4 = p.L4, s = state.M;
+    const double L1 = state.L1, L2 = state.L2, L3 = state.L3, L4 = state.L4, s = state.M;
     for (int i = 0; i <= 360; ++i) {
         const double t1 = i * fourbar::kDegree;
         const double sin1 = std::sin(t1), cos1 = std::cos(t1);
@@ -95,7 +74,7 @@ CallArguments fullTurnArguments(const Preset& p) {
     return args;
 }
 
-void BM_Floor(benchmark::State& bm, Preset preset) {
+void BM_Floor(benchmark::State& bm, const Preset& preset) {
     const CallArguments args = fullTurnArguments(preset);
     for (auto _ : bm) {
         double sum = 0;
@@ -118,10 +97,11 @@ void BM_Floor(benchmark::State& bm, Preset preset) {
 // Only the presets whose crank turns fully make a whole full turn; the others stop at the first
 // row that cannot close, and their floor covers the calls made up to it.
 const int registered = [] {
-    for (const Preset& p : kPresets) {
-        benchmark::RegisterBenchmark((std::string("FullTurn/") + p.label).c_str(), BM_FullTurn, p);
-        benchmark::RegisterBenchmark((std::string("Floor/") + p.label).c_str(), BM_Floor, p);
-        benchmark::RegisterBenchmark((std::string("Execute/") + p.label).c_str(), BM_Execute, p);
+    for (const Preset& p : fourbar::kPresets) {
+        const std::string label(p.objectName);
+        benchmark::RegisterBenchmark(("FullTurn/" + label).c_str(), BM_FullTurn, p);
+        benchmark::RegisterBenchmark(("Floor/" + label).c_str(), BM_Floor, p);
+        benchmark::RegisterBenchmark(("Execute/" + label).c_str(), BM_Execute, p);
     }
     return 0;
 }();

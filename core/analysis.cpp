@@ -29,12 +29,11 @@ bool isIndex(int value) {
 
 // One row at crank angle `degrees` on branch `sign`. False when the loop cannot close there or a
 // value overflows its storage; then `row` is unspecified.
-bool computeRow(const LinkageState& s, double degrees, double sign, TableRow& row) {
+bool computeRow(const LinkageState& s, double w1, double degrees, double sign, TableRow& row) {
     const double L1 = s.L1;
     const double L2 = s.L2;
     const double L3 = s.L3;
     const double L4 = s.L4;
-    const double w1 = s.omega1;
 
     row.theta1 = degrees * kDegree;
     const double t1 = row.theta1;
@@ -114,10 +113,9 @@ class RunGuard {
     Maxima before_;
 };
 
-// Sets omega1 and refuses a coupler or output link of length 0, whose rows would divide by zero.
-bool startRun(LinkageState& state) {
-    state.omega1 = state.n * kPi / 30;
-    return state.L2 != 0 && state.L3 != 0;
+// A coupler or output link of length 0 would divide every row by zero.
+bool canRun(const LinkageState& inputs) {
+    return inputs.L2 != 0 && inputs.L3 != 0;
 }
 
 // One pass of a run: rows first..last, row i at crank angle base + step * i on branch `sign`.
@@ -130,10 +128,10 @@ struct Pass {
 };
 
 // Rows first..last of the tables, written pass by pass in order; a later pass may rewrite a row.
-RunStatus run(LinkageState& state, ResultTables& tables, Maxima& maxima, int first, int last,
+RunStatus run(const LinkageState& inputs, ResultTables& tables, Maxima& maxima, int first, int last,
               std::initializer_list<Pass> passes) {
     RunGuard guard(tables, maxima);
-    if (!startRun(state)) {
+    if (!canRun(inputs)) {
         return guard.fail();
     }
     tables.clearRows();
@@ -141,10 +139,11 @@ RunStatus run(LinkageState& state, ResultTables& tables, Maxima& maxima, int fir
         return RunStatus::Completed;
     }
     FOURBAR_CHECK(isIndex(first) && isIndex(last));
+    const double w1 = crankAngularVelocity(inputs.n);
     TableRow row;
     for (const Pass& pass : passes) {
         for (int i = pass.first; i <= pass.last; ++i) {
-            if (!computeRow(state, pass.base + pass.step * i, pass.sign, row)) {
+            if (!computeRow(inputs, w1, pass.base + pass.step * i, pass.sign, row)) {
                 return guard.fail();
             }
             // Resized only once the first row is known, so a refused run never fills the tables.
@@ -188,31 +187,35 @@ double triangleAngle(double a, double b, double c) {
     return k < 0 ? kPi - t : t;
 }
 
-RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables, Maxima& maxima) {
-    return run(state, tables, maxima, 0, 360, {{0, 360, state.M}});
+double crankAngularVelocity(double n) {
+    return n * kPi / 30;
 }
 
-RunStatus analyseRange(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
+RunStatus analyseFullTurn(const LinkageState& inputs, ResultTables& tables, Maxima& maxima) {
+    return run(inputs, tables, maxima, 0, 360, {{0, 360, inputs.M}});
+}
+
+RunStatus analyseRange(const LinkageState& inputs, ResultTables& tables, Maxima& maxima, int first,
                        int last) {
-    return run(state, tables, maxima, first, last, {{first, last, state.M}});
+    return run(inputs, tables, maxima, first, last, {{first, last, inputs.M}});
 }
 
-RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
-                              int last) {
+RunStatus analyseRockerDriven(const LinkageState& inputs, ResultTables& tables, Maxima& maxima,
+                              int first, int last) {
     if (first > last) {
-        return run(state, tables, maxima, first, last, {});
+        return run(inputs, tables, maxima, first, last, {});
     }
     FOURBAR_CHECK(isIndex(first) && isIndex(last));
     // Forward swing on branch M, then back over the same angles on the other assembly branch; the
     // return swing's row at `last` replaces the forward one.
     const int end = 2 * last - first;
-    return run(state, tables, maxima, first, end,
-               {{first, last, state.M}, {last, end, -state.M, 2 * last, -1}});
+    return run(inputs, tables, maxima, first, end,
+               {{first, last, inputs.M}, {last, end, -inputs.M, 2 * last, -1}});
 }
 
-RunStatus analyseParallelogram(LinkageState& state, ResultTables& tables) {
-    state.omega1 = state.n * kPi / 30;
-    if (!std::isfinite(state.omega1)) {
+RunStatus analyseParallelogram(const LinkageState& inputs, ResultTables& tables) {
+    const double w1 = crankAngularVelocity(inputs.n);
+    if (!std::isfinite(w1)) {
         tables.clearRows();
         return RunStatus::CannotClose;
     }
@@ -221,7 +224,7 @@ RunStatus analyseParallelogram(LinkageState& state, ResultTables& tables) {
         TableRow row;
         row.theta1 = i * kDegree;
         row.theta3 = static_cast<float>(row.theta1);
-        row.omega3 = state.omega1;
+        row.omega3 = w1;
         tables.setRow(i, row);
     }
     return RunStatus::Completed;

@@ -19,6 +19,9 @@ double vectorAngle(double x, double y);
 // NaN outside its domain: a or b zero, or |cos| > 1 beyond 1e-12.
 double triangleAngle(double a, double b, double c);
 
+// Crank angular velocity in rad/s for a crank speed n in r/min: n * kPi / 30.
+double crankAngularVelocity(double n);
+
 enum class RunStatus {
     Completed,    // every row of the range was written (possibly none, for an empty range)
     CannotClose,  // a crank angle where the loop cannot close, a coupler or output link of
@@ -26,17 +29,18 @@ enum class RunStatus {
                   // and the maxima are as before the run
 };
 
-// Each run sets omega1 = n * kPi / 30, replaces the tables and raises the maxima row by row.
-RunStatus analyseFullTurn(LinkageState& state, ResultTables& tables, Maxima& maxima);
+// Each run turns the crank at crankAngularVelocity(inputs.n), replaces the tables and raises the
+// maxima row by row.
+RunStatus analyseFullTurn(const LinkageState& inputs, ResultTables& tables, Maxima& maxima);
 // Rows first..last; first > last gives no rows. Row indices are 16-bit: a wider range is a
 // caller's bug and stops the program.
-RunStatus analyseRange(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
+RunStatus analyseRange(const LinkageState& inputs, ResultTables& tables, Maxima& maxima, int first,
                        int last);
 // Forward pass first..last with sign M, then the return pass last..2*last-first with sign -M.
-RunStatus analyseRockerDriven(LinkageState& state, ResultTables& tables, Maxima& maxima, int first,
-                              int last);
+RunStatus analyseRockerDriven(const LinkageState& inputs, ResultTables& tables, Maxima& maxima,
+                              int first, int last);
 // Fills rows 0..360 directly; ignores M and leaves the maxima alone. CannotClose (no rows) only
-// when omega1 overflows.
-RunStatus analyseParallelogram(LinkageState& state, ResultTables& tables);
+// when the crank's angular velocity overflows.
+RunStatus analyseParallelogram(const LinkageState& inputs, ResultTables& tables);
 
 }  // namespace fourbar

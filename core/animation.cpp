@@ -1,4 +1,4 @@
-// The animation's rules: its kind and rows, the advance rules, the joints of a frame and the range
+// The animation's rules: its sweep and rows, the advance rules, the joints of a frame and the range
 // picture's samples.
 #include "core/animation.h"
 
@@ -11,16 +11,16 @@ namespace {
 constexpr int kTurn = 360;             // degrees: a full turn's positions are 0 to 359
 constexpr int kCrankSampleStep = 5;    // degrees between the figures of a turning crank's range
 constexpr int kCrankSampleLast = 350;  // degrees, its last figure
-constexpr int kLimitedSampleStep = 2;  // indices between the figures of a limited kind's range
+constexpr int kLimitedSampleStep = 2;  // indices between the figures of a limited sweep's range
 
 }  // namespace
 
-MechanismKind animationKind(const Analysis& analysis) {
-    return kindFromName(analysis.linkage.mechanismName);
+Sweep animationSweep(const Analysis& analysis) {
+    return sweepOfMechanism(analysis.mechanism);
 }
 
 IndexRange animationRange(const Analysis& analysis) {
-    return kindRange(animationKind(analysis), analysis.tables);
+    return sweepRange(animationSweep(analysis), analysis.tables);
 }
 
 bool coversAnimation(const Analysis& analysis) {
@@ -28,15 +28,15 @@ bool coversAnimation(const Analysis& analysis) {
     return !range.empty() && analysis.tables.covers(range);
 }
 
-FramePosition nextFrame(MechanismKind kind, FramePosition at, double startAngle, double endAngle) {
+FramePosition nextFrame(Sweep sweep, FramePosition at, double startAngle, double endAngle) {
     FramePosition next{at.frameIndex + at.frameStep, at.frameStep};
-    switch (kind) {
-        case MechanismKind::FullTurn:
+    switch (sweep) {
+        case Sweep::FullTurn:
             if (next.frameIndex >= kTurn) {
                 next.frameIndex = 0;
             }
             break;
-        case MechanismKind::DoubleRocker:
+        case Sweep::DoubleRocker:
             if (next.frameIndex >= endAngle) {
                 next = {static_cast<int>(endAngle), -next.frameStep};
             }
@@ -44,7 +44,7 @@ FramePosition nextFrame(MechanismKind kind, FramePosition at, double startAngle,
                 next = {static_cast<int>(startAngle), -next.frameStep};
             }
             break;
-        case MechanismKind::RockerCrank:
+        case Sweep::RockerCrank:
             if (next.frameIndex > 2 * endAngle - startAngle) {
                 next.frameIndex = static_cast<int>(startAngle);
             }
@@ -57,7 +57,7 @@ JointPositions frameJoints(const Analysis& analysis, int i) {
     const ResultTables& t = analysis.tables;
     // The double rocker's i degrees equal its stored theta1(i).
     const double theta1 =
-        animationKind(analysis) == MechanismKind::RockerCrank ? t.theta1(i) : i * kDegree;
+        animationSweep(analysis) == Sweep::RockerCrank ? t.theta1(i) : i * kDegree;
     return jointPositions(analysis.linkage, theta1, t.theta3(i));
 }
 
@@ -73,7 +73,7 @@ PositionTables demonstrationTables(const Analysis& analysis) {
 
 RangeSamples rangeSamples(const Analysis& analysis) {
     const ResultTables& t = analysis.tables;
-    const bool turning = animationKind(analysis) == MechanismKind::FullTurn;
+    const bool turning = animationSweep(analysis) == Sweep::FullTurn;
     RangeSamples out;
     out.tables = animationRange(analysis);
     const int last = turning ? kCrankSampleLast : out.tables.last;
@@ -92,13 +92,13 @@ std::optional<std::vector<Frame>> demonstrationFrames(const Analysis& analysis, 
     if (!coversAnimation(analysis)) {
         return std::nullopt;
     }
-    const MechanismKind kind = animationKind(analysis);
+    const Sweep sweep = animationSweep(analysis);
     const PositionTables positions = demonstrationTables(analysis);
     std::vector<Frame> frames;
     FramePosition at{positions.range().first, frameStep};
     for (int k = 0; k < count; ++k) {
         frames.push_back({at.frameIndex, positions.at(at.frameIndex)});
-        at = nextFrame(kind, at, analysis.tables.startAngle, analysis.tables.endAngle);
+        at = nextFrame(sweep, at, analysis.tables.startAngle, analysis.tables.endAngle);
     }
     return frames;
 }

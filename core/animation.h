@@ -11,9 +11,9 @@
 
 namespace fourbar {
 
-// The kind by which the animation reads the tables: kindFromName of the analysed mechanism name.
-MechanismKind animationKind(const Analysis& analysis);
-// The index range of the position tables for the animation's kind (kindRange of its tables).
+// The sweep by which the animation reads the tables: sweepOfMechanism of the analysed kind.
+Sweep animationSweep(const Analysis& analysis);
+// The index range of the position tables for the animation's sweep (sweepRange of its tables).
 IndexRange animationRange(const Analysis& analysis);
 // True when the result tables hold every row of animationRange(); otherwise Demonstrate and Range
 // refuse with the analyse-first message rather than read outside the tables.
@@ -27,7 +27,7 @@ struct FramePosition {
     bool operator==(const FramePosition&) const = default;
 };
 
-// The advance rule an erase step applies, by kind; startAngle and endAngle as in the result tables
+// The advance rule an erase step applies, by sweep; startAngle and endAngle as in the result tables
 // (whole degrees).
 // - Full turn: forward; at 360 or beyond it starts again at 0, never at the remainder.
 // - Double rocker: forward until endAngle is reached or passed, then clamped there and turned back;
@@ -35,7 +35,7 @@ struct FramePosition {
 //   startAngle goes one step further and shows startAngle twice.
 // - Rocker-crank: forward through the forward and return swings; past 2 endAngle - startAngle it
 //   starts again at startAngle, keeping the step.
-FramePosition nextFrame(MechanismKind kind, FramePosition at, double startAngle, double endAngle);
+FramePosition nextFrame(Sweep sweep, FramePosition at, double startAngle, double endAngle);
 
 // The joints of position i as Demonstrate stores them: crank angle i degrees, or the stored
 // theta1(i) for a rocker-crank (its return swing runs back over the forward one); theta3(i). Row i
@@ -59,7 +59,7 @@ struct RangeSamples {
 };
 
 // A turning crank every 5 degrees from 0 to 350, at the crank angle rounded to single precision
-// (frameIndex left at 355); a limited kind every second index over its range, at the stored
+// (frameIndex left at 355); a limited sweep every second index over its range, at the stored
 // theta1. The analysis must be covered.
 RangeSamples rangeSamples(const Analysis& analysis);
 

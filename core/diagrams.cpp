@@ -67,29 +67,28 @@ MotionDiagram motionDiagram(DiagramQuantity quantity, const SharedState& state, 
     const ResultTables& tables = analysis.tables;
     // Single precision on purpose: the curves users compare against were scaled with it.
     const float k = static_cast<float>((0.9 * h / 2) / maximum(quantity, state.maxima));
-    const MechanismKind kind = analysis.kind;
-    const IndexRange range = analysis.kindRows();
+    const Sweep sweep = analysis.sweep;
+    const IndexRange range = analysis.sweepRows();
     const double start = tables.startAngle;
     const double end = tables.endAngle;
     if (!std::isfinite(k) || k == 0 || range.empty() ||
-        (kind != MechanismKind::FullTurn && end == start)) {
+        (sweep != Sweep::FullTurn && end == start)) {
         return diagram;
     }
     const double axisLength = 0.9 * 4 * w / 5;  // the whole analysed range spans 0.72 W
     auto x = [&](int row) -> double {
-        if (kind == MechanismKind::FullTurn) {
+        if (sweep == Sweep::FullTurn) {
             return row * axisLength / 360;
         }
         // Rows past endAngle belong to the return swing, which runs back towards the origin.
-        const double swing =
-            (kind == MechanismKind::RockerCrank && row > end) ? 2 * end - row : row;
+        const double swing = (sweep == Sweep::RockerCrank && row > end) ? 2 * end - row : row;
         return (swing - start) * axisLength / (end - start);
     };
     auto point = [&](int row) {
         return singlePrecision(x(row), value(quantity, tables, row) * static_cast<double>(k));
     };
     // A full turn ends at row 359: row 360 repeats the pose of row 0.
-    const int lastSegment = kind == MechanismKind::FullTurn ? 358 : range.last - 1;
+    const int lastSegment = sweep == Sweep::FullTurn ? 358 : range.last - 1;
 
     Polyline run;
     auto endRun = [&] {

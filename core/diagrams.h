@@ -59,11 +59,11 @@ struct MotionDiagram {
 };
 
 // The diagram of `quantity` for a client area of clientWidth x clientHeight twips. The curve comes
-// from state.analysis (its kind, rows, startAngle and endAngle), scaled to state.maxima so that
+// from state.analysis (its sweep, rows, startAngle and endAngle), scaled to state.maxima so that
 // 0.9 of the half height stands for the largest magnitude since the last clear; the whole analysed
 // range spans 0.72 of the width. It is broken wherever a value is missing (NaN) or does not fit
 // single precision. The axes come alone before any analysis, when the maximum gives no usable
-// scale factor, when the kind's range is empty, and for a limited kind whose range has no width.
+// scale factor, when the sweep's range is empty, and for a limited sweep whose range has no width.
 MotionDiagram motionDiagram(DiagramQuantity quantity, const SharedState& state, double clientWidth,
                             double clientHeight);
 

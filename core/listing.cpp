@@ -72,18 +72,18 @@ std::optional<std::pair<double, double>> doubleRockerQuarter(int hi, double s, d
     return std::nullopt;
 }
 
-ListingPlan displayPlan(ListingBoxes boxes, MechanismKind kind, const ResultTables& tables) {
+ListingPlan displayPlan(ListingBoxes boxes, Sweep sweep, const ResultTables& tables) {
     const double step = boxes.interval == 0 ? kDefaultDisplayInterval : boxes.interval;
     double start = boxes.start;
     double end = boxes.end;
-    if (kind == MechanismKind::FullTurn) {
+    if (sweep == Sweep::FullTurn) {
         return {.first = start, .last = end == 0 ? kFullTurnDefaultEnd : end, .step = step};
     }
     // The limited kinds keep start and end inside the analysed rows; an end not given is the
     // last of them, and a start not given is the first for a double rocker (a rocker-crank's 0
     // is raised to it).
-    const IndexRange range = kindRange(kind, tables);
-    if (start == 0 && kind == MechanismKind::DoubleRocker) {
+    const IndexRange range = sweepRange(sweep, tables);
+    if (start == 0 && sweep == Sweep::DoubleRocker) {
         start = range.first;
     }
     if (end == 0) {
@@ -91,22 +91,19 @@ ListingPlan displayPlan(ListingBoxes boxes, MechanismKind kind, const ResultTabl
     }
     start = std::max(start, static_cast<double>(range.first));
     end = std::min(end, static_cast<double>(range.last));
-    return {.first = start,
-            .last = end,
-            .step = step,
-            .crankFromTheta1 = kind == MechanismKind::RockerCrank};
+    return {
+        .first = start, .last = end, .step = step, .crankFromTheta1 = sweep == Sweep::RockerCrank};
 }
 
-ListingPlan quarterPlan(int quarter, double interval, MechanismKind kind,
-                        const ResultTables& tables) {
+ListingPlan quarterPlan(int quarter, double interval, Sweep sweep, const ResultTables& tables) {
     const double step = interval == 0 ? kDefaultQuarterInterval : interval;
     const int hi = 90 * quarter;
-    switch (kind) {
-        case MechanismKind::RockerCrank:
+    switch (sweep) {
+        case Sweep::RockerCrank:
             break;
-        case MechanismKind::FullTurn:
+        case Sweep::FullTurn:
             return {.first = hi - 90.0, .last = static_cast<double>(hi), .step = step};
-        case MechanismKind::DoubleRocker:
+        case Sweep::DoubleRocker:
             if (const auto rows = doubleRockerQuarter(hi, tables.startAngle, tables.endAngle)) {
                 return {.first = rows->first, .last = rows->second, .step = step};
             }
@@ -128,8 +125,10 @@ ListingLine rowLine(const ResultTables& tables, int row, double loopValue, bool 
     return line;
 }
 
-// Shortest text that reads back to the same double; empty for no value.
-std::string shortestText(double value) {
+// Shortest text that reads back to the same value of type T (double or float); empty for no
+// value.
+template <class T>
+std::string shortestText(T value) {
     if (!std::isfinite(value)) {
         return {};
     }
@@ -182,26 +181,29 @@ ListingLine listingHeading() {
     return line;
 }
 
-Listing::Listing(const SharedState& state)
-    : analysis_(state.analysis),
-      kind_(analysis_ ? analysis_->kind : kindFromNameAndLengths(state.inputs)) {}
+Listing::Listing(const SharedState& state) : analysis_(state.analysis) {}
 
 const ResultTables& Listing::tables() const {
     return analysis_ ? analysis_->tables : kNoTables;
 }
 
 ListingPlan Listing::plan(ListingCommand command, ListingBoxes boxes) const {
+    if (!analysis_) {
+        return {};  // no step: nothing is listed
+    }
+    const Sweep sweep = analysis_->sweep;
+    const ResultTables& tables = analysis_->tables;
     switch (command) {
         case ListingCommand::Display:
-            return displayPlan(boxes, kind_, tables());
+            return displayPlan(boxes, sweep, tables);
         case ListingCommand::FirstQuarter:
-            return quarterPlan(1, boxes.interval, kind_, tables());
+            return quarterPlan(1, boxes.interval, sweep, tables);
         case ListingCommand::SecondQuarter:
-            return quarterPlan(2, boxes.interval, kind_, tables());
+            return quarterPlan(2, boxes.interval, sweep, tables);
         case ListingCommand::ThirdQuarter:
-            return quarterPlan(3, boxes.interval, kind_, tables());
+            return quarterPlan(3, boxes.interval, sweep, tables);
         case ListingCommand::FourthQuarter:
-            return quarterPlan(4, boxes.interval, kind_, tables());
+            return quarterPlan(4, boxes.interval, sweep, tables);
     }
     return {};
 }
@@ -270,22 +272,23 @@ std::array<double, 7> rowValues(const ResultTables& tables, int row, double loop
 std::string analysisCsv(const Analysis& analysis) {
     // The byte-order mark lets spreadsheet programs read the Chinese headings as UTF-8.
     std::string csv = "\xEF\xBB\xBF";
-    const char* separator = "";
-    for (const ListingField& heading : listingHeading()) {
-        csv += separator;
-        csv += heading.text;
-        separator = ",";
-    }
-    csv += '\n';
+    csv +=
+        "L1杆转角(度),L2杆转角(度),L3杆转角(度),L2杆角速(1/s),L3杆角速(1/s),"
+        "L2杆角加速(1/s²),L3杆角加速(1/s²)\n";
+    // Only alpha3 reaches its column as it is held, in single precision; theta3 is divided by the
+    // degree factor in double precision, and every other column is a double throughout.
+    constexpr std::size_t kSingleColumn = 6;
     const ResultTables& tables = analysis.tables;
     const IndexRange rows = tables.rows();
-    const bool crankFromTheta1 = analysis.kind == MechanismKind::RockerCrank;
+    const bool crankFromTheta1 = analysis.sweep == Sweep::RockerCrank;
     for (int i = rows.first; i <= rows.last; ++i) {
-        separator = "";
-        for (double value : rowValues(tables, i, i, crankFromTheta1)) {
-            csv += separator;
-            csv += shortestText(value);
-            separator = ",";
+        const std::array<double, 7> values = rowValues(tables, i, i, crankFromTheta1);
+        for (std::size_t column = 0; column < values.size(); ++column) {
+            if (column > 0) {
+                csv += ',';
+            }
+            csv += column == kSingleColumn ? shortestText(static_cast<float>(values[column]))
+                                           : shortestText(values[column]);
         }
         csv += '\n';
     }

@@ -56,13 +56,11 @@ struct ListingPlan {
 };
 
 // The listing as the state stands when a command is given: the last analysis, whatever the inputs
-// have become since; before any analysis, the kind the inputs name and no rows, so that the
-// quarter buttons still refuse as they would for that kind.
+// have become since. Before any analysis every command lists nothing (title and heading only) and
+// shows no message.
 class Listing {
   public:
     explicit Listing(const SharedState& state);
-
-    MechanismKind kind() const { return kind_; }
 
     // The defaults (interval 10 for the display command, 5 for the quarter turns; end 359 for a
     // full turn, as row 360 repeats row 0), the clamps to the analysed rows, and the quarter-turn
@@ -80,7 +78,6 @@ class Listing {
     const ResultTables& tables() const;
 
     std::shared_ptr<const Analysis> analysis_;
-    MechanismKind kind_;
 };
 
 // A row's seven values as the listing shows them: the crank angle in degrees (the loop value, or
@@ -90,9 +87,10 @@ std::array<double, 7> rowValues(const ResultTables& tables, int row, double loop
                                 bool crankFromTheta1);
 
 // Every row of the analysis in index order as CSV: UTF-8 with a byte-order mark, the seven listing
-// headings, then each row's values (rowValues, with the row index as loop value) in the shortest
-// form that reads back to the same double, an empty field where a row has no value; lines end with
-// '\n'.
+// headings with their units, then each row's values (rowValues, with the row index as loop value)
+// in the shortest form that reads back to the value as held: the output link's angular
+// acceleration, held in single precision, to the same float ("106.76621"), every other column to
+// the same double; an empty field where a row has no value. Lines end with '\n'.
 std::string analysisCsv(const Analysis& analysis);
 
 // True for the characters that take two columns of a cell with half-width Latin characters:

@@ -6,10 +6,14 @@
 namespace fourbar::messages {
 
 inline constexpr std::string_view appTitle = "四杆机构";
-// The four link lengths cannot close (the longest is at least the sum of the other three).
+// The four link lengths cannot close (the longest is at least the sum of the other three), or one
+// of them is 0 or negative.
 inline constexpr std::string_view closureFailed = "杆长设计不当,请重新输入";
-// An analysis run met a crank angle at which the loop cannot close, or a link of length 0.
+// An analysis run met a crank angle at which the loop cannot close, or an input lies beyond double
+// range.
 inline constexpr std::string_view runFailed = "杆长设置不当,请重新输入!";
+// The assembly type M is neither 1 nor -1.
+inline constexpr std::string_view assemblyNotUnit = "装配型式M应为1或-1,请重新输入";
 // Data table: the analysed double-rocker range does not meet the chosen quarter turn.
 inline constexpr std::string_view notInRange = "数据不在此范围内";
 // Data table: a quarter-turn button was pressed for a rocker-crank.

@@ -1,4 +1,5 @@
-// The execute command's decision: branch by kind of linkage, crank-angle range, run, output texts.
+// The execute command: input checks, branch by kind of linkage, crank-angle range, run, and the
+// output panel's fields.
 #include "core/motion_parameters.h"
 
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "core/analysis.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 
 namespace fourbar {
@@ -23,17 +25,60 @@ double degrees(double radians) {
     return radians / kDegree;
 }
 
-// Output box slots: Text8 is slot 0.
-enum Box { Text8, Text9, Text10, Text11, Text12, Text13, Text14 };
+// A box showing `text`, the form of `value`. A value that is not finite shows as the empty text
+// and counts as no number (NaN).
+OutputField shown(double value, std::string text) {
+    OutputField field{.written = true, .text = std::move(text)};
+    if (std::isfinite(value)) {
+        field.value = value;
+    }
+    return field;
+}
+
+// The 15-digit number text.
+OutputField number(double value) {
+    return shown(value, numberText(value));
+}
+
+// A value held in single precision: up to 7 significant digits.
+OutputField singleNumber(float value) {
+    return shown(value, singleNumberText(value));
+}
+
+// Without the leading blank and with a zero before the point.
+OutputField plainNumber(double value) {
+    return shown(value, plainNumberText(value));
+}
+
+// A box written empty.
+OutputField emptied() {
+    OutputField field;
+    field.written = true;
+    return field;
+}
+
+// A refusal before any run: every box emptied, so that no result stands beside inputs that were
+// not analysed.
+ExecuteOutputs refused(ExecuteMessage message) {
+    ExecuteOutputs out;
+    out.message = message;
+    for (const OutputPanelRow& row : kOutputPanel) {
+        out.*row.field = emptied();
+    }
+    return out;
+}
+
+// The name box of a kind.
+void writeName(Mechanism mechanism, ExecuteOutputs& out) {
+    out.mechanism = mechanism;
+    out.name = emptied();
+    out.name.text = mechanismName(mechanism);
+}
 
 // A run that cannot close: the name stays, every value box is emptied so no stale number remains.
-ExecuteOutcome runFailed(const LinkageState& state) {
-    ExecuteOutcome out;
-    out.message = ExecuteMessage::RunFailed;
-    out.boxes[Text8] = state.mechanismName;
-    for (int box = Text9; box <= Text14; ++box) {
-        out.boxes[box] = std::string();
-    }
+ExecuteOutputs runFailed(Mechanism mechanism) {
+    ExecuteOutputs out = refused(ExecuteMessage::RunFailed);
+    writeName(mechanism, out);
     return out;
 }
 
@@ -44,11 +89,12 @@ struct AngleRange {
     bool valid() const { return std::isfinite(start) && std::isfinite(end); }
 };
 
-// The double-rocker cases, tested in order: the range and the texts of Text9 and Text10.
+// The double-rocker cases, tested in order: the range, the maximum swing and the minimum
+// transmission angle.
 struct DoubleRockerCase {
     AngleRange range;
-    std::string maxSwing;         // "最大摆角（度）"
-    std::string minTransmission;  // "最小传动角（度）"
+    OutputField maxSwing;
+    OutputField minTransmission;
 };
 
 DoubleRockerCase doubleRockerCase(double L1, double L2, double L3, double L4) {
@@ -56,116 +102,120 @@ DoubleRockerCase doubleRockerCase(double L1, double L2, double L3, double L4) {
     if (L1 + L2 <= L3 + L4 && L2 + L3 <= L1 + L4) {
         c.range = {std::trunc(1 + degrees(angle(L1 + L2, L4, L3))),
                    std::trunc(degrees(angle(L1, L4, L2 + L3)))};
-        c.maxSwing =
-            numberText(degrees(std::fabs(angle(L3, L4, L1 + L2) - angle(L4, L2 + L3, L1))));
-        c.minTransmission = " 0";
+        c.maxSwing = number(degrees(std::fabs(angle(L3, L4, L1 + L2) - angle(L4, L2 + L3, L1))));
+        c.minTransmission = number(0);
     } else if (L2 + L3 - L1 <= L4 && L4 <= L1 + L2 - L3) {
         // Symmetric about 0: truncation toward zero on both sides.
         c.range = {std::trunc(-degrees(angle(L1, L4, L2 + L3))),
                    std::trunc(degrees(angle(L1, L4, L2 + L3)))};
-        c.maxSwing = plainNumberText(360 - 2 * degrees(angle(L4, L2 + L3, L1)));
-        c.minTransmission = " 0";
+        c.maxSwing = plainNumber(360 - 2 * degrees(angle(L4, L2 + L3, L1)));
+        c.minTransmission = number(0);
     } else if (L1 + L2 - L3 <= L4 && L4 <= L2 + L3 - L1) {
         c.range = {std::trunc(1 + degrees(angle(L1 + L2, L4, L3))),
                    std::trunc(degrees(kFullTurn - angle(L1, L4, L3 - L2)))};
-        c.maxSwing = plainNumberText(2 * degrees(angle(L3, L4, L1 + L2)));
-        c.minTransmission = numberText(degrees(angle(L1 + L2, L3, L4)));
+        c.maxSwing = plainNumber(2 * degrees(angle(L3, L4, L1 + L2)));
+        c.minTransmission = number(degrees(angle(L1 + L2, L3, L4)));
     } else {
         c.range = {std::trunc(1 + degrees(angle(L1, L4, L2 - L3))),
                    std::trunc(360 - degrees(angle(L1, L4, L2 - L3)))};
-        c.maxSwing = plainNumberText(degrees(angle(L4, L2 - L3, L1)) + 180 -
-                                     degrees(angle(L4, L3, L2 - L1)));
-        c.minTransmission = " 0";
+        c.maxSwing =
+            plainNumber(degrees(angle(L4, L2 - L3, L1)) + 180 - degrees(angle(L4, L3, L2 - L1)));
+        c.minTransmission = number(0);
     }
     return c;
 }
 
-void writeFullSwing(ExecuteOutcome& out) {
-    out.boxes[Text9] = " 360";
-    out.boxes[Text10] = " 0";
-    out.boxes[Text12] = " 360";
+// A crank or output link that turns fully: swing and displacement a full turn, no transmission
+// angle to speak of.
+void writeFullSwing(ExecuteOutputs& out) {
+    out.maxSwing = number(360);
+    out.minTransmission = number(0);
+    out.maxDisplacement = number(360);
 }
 
-// Text13 and Text14 from the maxima as stored.
-void writeVelocityMaxima(const Maxima& maxima, ExecuteOutcome& out) {
-    out.boxes[Text13] = numberText(maxima.omega3);
-    out.boxes[Text14] = singleNumberText(maxima.alpha3);
+// The velocity and acceleration maxima as stored.
+void writeVelocityMaxima(const Maxima& maxima, ExecuteOutputs& out) {
+    out.maxVelocity = number(maxima.omega3);
+    out.maxAcceleration = singleNumber(maxima.alpha3);
 }
 
-using RangedRun = RunStatus (*)(LinkageState&, ResultTables&, Maxima&, int, int);
+using RangedRun = RunStatus (*)(const LinkageState&, ResultTables&, Maxima&, int, int);
 
 // Stores the range as startAngle and endAngle and runs over it. False when a limit position does
 // not exist or the run cannot close.
-bool runOverRange(LinkageState& state, ResultTables& tables, Maxima& maxima, AngleRange range,
-                  RangedRun analyse) {
+bool runOverRange(const LinkageState& inputs, ResultTables& tables, Maxima& maxima,
+                  AngleRange range, RangedRun analyse) {
     if (!range.valid()) {
         return false;
     }
     tables.startAngle = range.start;
     tables.endAngle = range.end;
-    return analyse(state, tables, maxima, static_cast<int>(range.start),
+    return analyse(inputs, tables, maxima, static_cast<int>(range.start),
                    static_cast<int>(range.end)) == RunStatus::Completed;
 }
 
 // Runs the analysis that the classified lengths call for and says what the boxes show; the
 // tables are filled, or left without rows when the run cannot close.
-ExecuteOutcome runAnalysis(LinkageState& state, ResultTables& tables, Maxima& maxima) {
-    ExecuteOutcome out;
-    out.boxes[Text8] = state.mechanismName;
-    const double L1 = state.L1;
-    const double L2 = state.L2;
-    const double L3 = state.L3;
-    const double L4 = state.L4;
+ExecuteOutputs runAnalysis(const Analysis& analysis, ResultTables& tables, Maxima& maxima) {
+    const LinkageState& inputs = analysis.linkage;
+    const Mechanism mechanism = analysis.mechanism;
+    ExecuteOutputs out;
+    writeName(mechanism, out);
+    const double L1 = inputs.L1;
+    const double L2 = inputs.L2;
+    const double L3 = inputs.L3;
+    const double L4 = inputs.L4;
 
-    if (state.mechanismName == names::parallelogram) {
-        if (analyseParallelogram(state, tables) != RunStatus::Completed) {
-            return runFailed(state);
+    if (mechanism == Mechanism::Parallelogram) {
+        if (analyseParallelogram(inputs, tables) != RunStatus::Completed) {
+            return runFailed(mechanism);
         }
         writeFullSwing(out);
-        out.boxes[Text13] = numberText(state.omega1);
-        out.boxes[Text14] = " 0";
+        out.maxVelocity = number(analysis.omega1);
+        out.maxAcceleration = number(0);
         return out;
     }
 
-    switch (kindFromNameAndLengths(state)) {
-        case MechanismKind::DoubleRocker: {
-            const DoubleRockerCase c = doubleRockerCase(L1, L2, L3, L4);
-            if (!runOverRange(state, tables, maxima, c.range, analyseRange)) {
-                return runFailed(state);
+    switch (analysis.sweep) {
+        case Sweep::DoubleRocker: {
+            DoubleRockerCase c = doubleRockerCase(L1, L2, L3, L4);
+            if (!runOverRange(inputs, tables, maxima, c.range, analyseRange)) {
+                return runFailed(mechanism);
             }
-            out.boxes[Text9] = c.maxSwing;
-            out.boxes[Text10] = c.minTransmission;
-            out.boxes[Text12] = numberText(degrees(maxima.theta3));
+            out.maxSwing = std::move(c.maxSwing);
+            out.minTransmission = std::move(c.minTransmission);
+            out.maxDisplacement = number(degrees(maxima.theta3));
             writeVelocityMaxima(maxima, out);
             return out;
         }
-        case MechanismKind::RockerCrank: {
+        case Sweep::RockerCrank: {
             // The crank rocks between the folded and the stretched position of coupler and output
             // link.
             const AngleRange range{std::trunc(1 + degrees(angle(L1, L4, L2 - L3))),
                                    std::trunc(degrees(angle(L1, L4, L2 + L3)))};
-            if (!runOverRange(state, tables, maxima, range, analyseRockerDriven)) {
-                return runFailed(state);
+            if (!runOverRange(inputs, tables, maxima, range, analyseRockerDriven)) {
+                return runFailed(mechanism);
             }
             writeFullSwing(out);
             writeVelocityMaxima(maxima, out);
             return out;
         }
-        case MechanismKind::FullTurn:
+        case Sweep::FullTurn:
             break;
     }
 
-    if (analyseFullTurn(state, tables, maxima) != RunStatus::Completed) {
-        return runFailed(state);
+    if (analyseFullTurn(inputs, tables, maxima) != RunStatus::Completed) {
+        return runFailed(mechanism);
     }
-    if (isShortestLink(L4, state.shortestLink)) {
+    if (isShortestLink(L4, analysis.shortestLink)) {
+        // The frame is the shortest link: both links turn fully, whatever the kind's name says
+        // (100, 200, 200, 100 is named a crank-rocker).
         writeFullSwing(out);
     } else {
-        out.boxes[Text9] =
-            numberText(degrees(angle(L3, L4, L1 + L2)) - degrees(angle(L3, L4, L2 - L1)));
-        out.boxes[Text10] = numberText(minTransmissionAngle(L1, L2, L3, L4));
-        out.boxes[Text11] = numberText(travelSpeedRatio(L1, L2, L3, L4));
-        out.boxes[Text12] = numberText(degrees(maxima.theta3));
+        out.maxSwing = number(degrees(angle(L3, L4, L1 + L2)) - degrees(angle(L3, L4, L2 - L1)));
+        out.minTransmission = number(minTransmissionAngle(L1, L2, L3, L4));
+        out.travelSpeedRatio = number(travelSpeedRatio(L1, L2, L3, L4));
+        out.maxDisplacement = number(degrees(maxima.theta3));
     }
     writeVelocityMaxima(maxima, out);
     return out;
@@ -187,29 +237,58 @@ double minTransmissionAngle(double L1, double L2, double L3, double L4) {
     return g1 < kPi - g2 ? degrees(g1) : 180 - degrees(g2);
 }
 
-ExecuteOutcome executeAnalysis(SharedState& shared) {
-    LinkageState& state = shared.inputs;
-    // A value beyond double range is refused as a run that overflows is: the closure test would
-    // otherwise call an infinite length one that cannot close. Nothing was run, so the last
-    // analysis stays.
-    if (!std::isfinite(state.L1) || !std::isfinite(state.L2) || !std::isfinite(state.L3) ||
-        !std::isfinite(state.L4) || !std::isfinite(state.n) || !std::isfinite(state.M)) {
-        ExecuteOutcome out;
-        out.message = ExecuteMessage::RunFailed;
-        out.boxes.fill(std::string());
-        return out;
+std::string_view executeMessageText(ExecuteMessage message) {
+    switch (message) {
+        case ExecuteMessage::None:
+            return {};
+        case ExecuteMessage::ValueOutOfRange:
+        case ExecuteMessage::RunFailed:
+            return messages::runFailed;
+        case ExecuteMessage::LengthNotPositive:
+        case ExecuteMessage::ClosureFailed:
+            return messages::closureFailed;
+        case ExecuteMessage::AssemblyNotUnit:
+            return messages::assemblyNotUnit;
     }
-    // A name left over from other lengths must not choose an analysis: stop with the panel as it
-    // is, and with the last analysis still the one the windows show.
-    if (classifyLinkage(state) == Classification::CannotClose) {
-        ExecuteOutcome out;
+    return {};
+}
+
+ExecuteOutputs executeAnalysis(SharedState& shared) {
+    const LinkageState& in = shared.inputs;
+    // A value beyond double range is refused as a run that overflows is: the closure test would
+    // otherwise call an infinite length one that cannot close.
+    for (const double value : {in.L1, in.L2, in.L3, in.L4, in.n, in.M}) {
+        if (!std::isfinite(value)) {
+            return refused(ExecuteMessage::ValueOutOfRange);
+        }
+    }
+    // A length of 0 (an empty box, text that is no number, a box that took the focus) or below
+    // would divide by zero or describe no linkage at all.
+    for (const double length : {in.L1, in.L2, in.L3, in.L4}) {
+        if (!(length > 0)) {
+            return refused(ExecuteMessage::LengthNotPositive);
+        }
+    }
+    // Any other M scales the root of the position solution and yields angles of no assembly.
+    if (in.M != 1 && in.M != -1) {
+        return refused(ExecuteMessage::AssemblyNotUnit);
+    }
+    const Classification classification = classifyLinkage(in);
+    if (!classification.mechanism) {
+        ExecuteOutputs out;
         out.message = ExecuteMessage::ClosureFailed;
         return out;
     }
+
     auto analysis = std::make_shared<Analysis>();
-    ExecuteOutcome out = runAnalysis(state, analysis->tables, shared.maxima);
-    analysis->linkage = state;
-    analysis->kind = kindFromNameAndLengths(state);
+    analysis->linkage = in;
+    analysis->omega1 = crankAngularVelocity(in.n);
+    analysis->mechanism = *classification.mechanism;
+    analysis->shortestLink = classification.shortestLink;
+    analysis->sweep = sweepOf(in, analysis->mechanism, analysis->shortestLink);
+    // The panel and the curves show this linkage alone, never a maximum of an earlier run.
+    shared.maxima = {};
+    ExecuteOutputs out = runAnalysis(*analysis, analysis->tables, shared.maxima);
     shared.analysis = std::move(analysis);
     return out;
 }

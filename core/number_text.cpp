@@ -129,6 +129,21 @@ std::string plainNumberText(double value) {
     return text;
 }
 
+std::string inputNumberText(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    if (value == 0) {
+        return " 0";  // negative zero too
+    }
+    // The largest double takes 309 digits in fixed form.
+    char buffer[400];
+    buffer[0] = ' ';
+    const auto result =
+        std::to_chars(buffer + 1, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return value < 0 ? std::string(buffer + 1, result.ptr) : std::string(buffer, result.ptr);
+}
+
 std::string patternText(double value) {
     if (!std::isfinite(value)) {
         return {};

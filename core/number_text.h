@@ -13,6 +13,10 @@ std::string numberText(double value);
 std::string singleNumberText(float value);
 // The same digits as numberText, without the leading blank and with a zero before the point: "0.5".
 std::string plainNumberText(double value);
+// A number as the presets write it into an input box: its shortest decimal digits that read back
+// to the same double, without exponent, preceded by one blank; a negative number carries its minus
+// sign instead: " 150", "-1", " 61.503", " 0.5". A value that is not finite gives the empty text.
+std::string inputNumberText(double value);
 // The listing pattern "###.##": "12.35", "12.5", "12.", ".5", ".", "-3.14", "1234.5".
 // Rounds the 15-significant-digit decimal form, halves away from zero. Not finite: empty text.
 std::string patternText(double value);

@@ -1,4 +1,4 @@
-// The result tables: storage with an arbitrary lower bound, checked access and the kind's row
+// The result tables: storage with an arbitrary lower bound, checked access and the sweep's row
 // range.
 #include "core/result_tables.h"
 
@@ -89,16 +89,16 @@ std::size_t ResultTables::slot(int i) const {
     return static_cast<std::size_t>(i - first_);
 }
 
-IndexRange kindRange(MechanismKind kind, const ResultTables& tables) {
-    switch (kind) {
-        case MechanismKind::FullTurn:
+IndexRange sweepRange(Sweep sweep, const ResultTables& tables) {
+    switch (sweep) {
+        case Sweep::FullTurn:
             return {0, 360};
-        case MechanismKind::DoubleRocker:
+        case Sweep::DoubleRocker:
             if (isIndex(tables.startAngle) && isIndex(tables.endAngle)) {
                 return {static_cast<int>(tables.startAngle), static_cast<int>(tables.endAngle)};
             }
             return {};
-        case MechanismKind::RockerCrank:
+        case Sweep::RockerCrank:
             if (isIndex(tables.startAngle) && isIndex(tables.endAngle)) {
                 const double last = 2 * tables.endAngle - tables.startAngle;
                 if (isIndex(last)) {

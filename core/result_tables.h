@@ -31,9 +31,8 @@ struct TableRow {
     float alpha3 = 0;   // rad/s^2, output link; NaN as omega2
 };
 
-// Running maxima of |theta3|, |omega3| and |alpha3| over every run since the last reset; NaN never
-// counts. They outlive the tables: the next curves are scaled to them, and the clear command resets
-// them.
+// Maxima of |theta3|, |omega3| and |alpha3| over the rows of the last run; NaN never counts. Each
+// execute starts them at 0 and the clear command resets them; the curves are scaled to them.
 struct Maxima {
     float theta3 = 0;   // rad, single precision
     double omega3 = 0;  // rad/s
@@ -83,9 +82,9 @@ class ResultTables {
     std::vector<float> alpha3_;
 };
 
-// The index range that the tables hold for a kind of linkage: 0..360 for a full turn,
-// startAngle..endAngle for a double rocker, startAngle..2*endAngle-startAngle for a rocker-crank.
-// A range whose bounds are not finite or lie outside the 16-bit index comes back empty.
-IndexRange kindRange(MechanismKind kind, const ResultTables& tables);
+// The index range that the tables hold for a sweep: 0..360 for a full turn, startAngle..endAngle
+// for a double rocker, startAngle..2*endAngle-startAngle for a rocker-crank. A range whose bounds
+// are not finite or lie outside the 16-bit index comes back empty.
+IndexRange sweepRange(Sweep sweep, const ResultTables& tables);
 
 }  // namespace fourbar

@@ -1,5 +1,5 @@
-// The state that all windows share: the inputs as they stand, the running maxima, and the last
-// analysis with the tables it filled.
+// The state that all windows share: the inputs as they stand, the maxima, and the last analysis
+// with the tables it filled.
 #pragma once
 
 #include <memory>
@@ -9,27 +9,27 @@
 
 namespace fourbar {
 
-// What one execute analysed: the inputs it used and the tables it filled. Never changed once made,
-// so that whatever the windows draw or list from it belongs to one analysis, however the inputs
-// have changed since.
+// What one execute analysed and found. Never changed once made, so that whatever the windows draw
+// or list from it belongs to one analysis, however the inputs have changed since.
 struct Analysis {
-    // L1..L4, n and M as confirmed when the run started; omega1, mechanismName and shortestLink as
-    // the run set them.
+    // L1..L4, n and M as confirmed when the run started.
     LinkageState linkage;
-    // The index range the tables hold (kindFromNameAndLengths of `linkage`).
-    MechanismKind kind = MechanismKind::FullTurn;
+    double omega1 = 0;  // rad/s, the crank's angular velocity, positive counterclockwise
+    Mechanism mechanism = Mechanism::CrankRockerA;  // the kind the classification named
+    float shortestLink = 0;                         // mm, single precision as classified
+    // The rows the run filled and the readers walk: sweepOf(linkage, mechanism, shortestLink).
+    Sweep sweep = Sweep::FullTurn;
     // The rows, with startAngle and endAngle; no rows after a run that could not close the loop.
     ResultTables tables;
 
-    // The rows of `kind`: the index range the readers walk.
-    IndexRange kindRows() const { return kindRange(kind, tables); }
+    // The index range of `sweep`.
+    IndexRange sweepRows() const { return sweepRange(sweep, tables); }
 };
 
 struct SharedState {
-    // As the main window's boxes confirmed them; a focus reset zeroes a field. Execute also writes
-    // omega1, mechanismName and shortestLink here.
+    // As the main window's boxes confirmed them; a focus reset zeroes a field.
     LinkageState inputs;
-    // Raised by every run, reset by the clear command; they scale the next curves.
+    // Of the last run: each execute that runs starts them at 0, the clear command resets them.
     Maxima maxima;
     // The last execute that ran an analysis; null before the first.
     std::shared_ptr<const Analysis> analysis;

@@ -1,7 +1,8 @@
-// libFuzzer target: the lenient number reading and the execute decision on six arbitrary texts.
+// libFuzzer target: the lenient number reading and the execute command on six arbitrary texts.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "core/linkage.h"
 #include "core/motion_parameters.h"
 #include "core/number_text.h"
+#include "core/presets.h"
 #include "core/result_tables.h"
 
 namespace {
@@ -53,6 +55,25 @@ void checkTables(const ResultTables& tables, const Maxima& maxima) {
 
 }  // namespace
 
+// Writes the menu's presets as seeds, one input text a line as the menu writes them, into the
+// directory that FOURBAR_FUZZ_SEEDS names (fuzz/run.sh gives the corpus).
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    const char* directory = std::getenv("FOURBAR_FUZZ_SEEDS");
+    if (directory == nullptr) {
+        return 0;
+    }
+    for (const Preset& preset : kPresets) {
+        const std::string path = std::string(directory) + "/" + std::string(preset.objectName);
+        if (std::FILE* file = std::fopen(path.c_str(), "w")) {
+            for (const auto field : kInputFields) {
+                std::fprintf(file, "%s\n", inputNumberText(preset.inputs.*field).c_str());
+            }
+            std::fclose(file);
+        }
+    }
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::vector<std::string_view> texts;
@@ -77,37 +98,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     SharedState shared;
-    LinkageState& state = shared.inputs;
-    state.L1 = values[0];
-    state.L2 = values[1];
-    state.L3 = values[2];
-    state.L4 = values[3];
-    state.n = values[4];
-    state.M = values[5];
-    // Twice: the second run starts from the first one's name, maxima and range.
+    for (std::size_t k = 0; k < kInputFields.size(); ++k) {
+        shared.inputs.*kInputFields[k] = values[k];
+    }
+    // Twice: the second run starts from the first one's analysis and maxima.
     for (int run = 0; run < 2; ++run) {
         const std::shared_ptr<const Analysis> before = shared.analysis;
-        const ExecuteOutcome outcome = executeAnalysis(shared);
-        for (std::size_t b = 1; b < outcome.boxes.size(); ++b) {  // boxes[0] is the name
-            if (outcome.boxes[b]) {
-                checkBox(*outcome.boxes[b]);
+        const Maxima maximaBefore = shared.maxima;
+        const ExecuteOutputs outputs = executeAnalysis(shared);
+        for (const OutputPanelRow& row : kOutputPanel) {
+            const OutputField& field = outputs.*row.field;
+            // Text and value agree: a number where one is shown, NaN where none is.
+            if (row.field != &ExecuteOutputs::name) {
+                require(field.text.empty() == std::isnan(field.value));
+                checkBox(field.text);
             }
         }
-        // A failed classification or an infinite input runs nothing and leaves the last analysis,
-        // if any, in place.
+        // A refusal before the run leaves the last analysis and its maxima in place.
+        const bool ran =
+            outputs.message == ExecuteMessage::None || outputs.message == ExecuteMessage::RunFailed;
+        require(ran == (shared.analysis != before));
+        require(ran || shared.maxima == maximaBefore);
         if (const std::shared_ptr<const Analysis> analysis = shared.analysis) {
             const ResultTables& tables = analysis->tables;
-            if (outcome.message == ExecuteMessage::RunFailed && analysis != before) {
+            if (outputs.message == ExecuteMessage::RunFailed && ran) {
                 require(tables.empty());
             }
             checkTables(tables, shared.maxima);
-            for (MechanismKind kind : {MechanismKind::FullTurn, MechanismKind::DoubleRocker,
-                                       MechanismKind::RockerCrank}) {
-                const IndexRange range = kindRange(kind, tables);
+            for (Sweep sweep : {Sweep::FullTurn, Sweep::DoubleRocker, Sweep::RockerCrank}) {
+                const IndexRange range = sweepRange(sweep, tables);
                 require(range.empty() || (range.first >= -32768 && range.last <= 32767));
             }
         }
-        state.L3 = values[0];  // a second, related linkage
+        shared.inputs.L3 = values[0];  // a second, related linkage
     }
     return 0;
 }

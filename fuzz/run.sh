@@ -10,11 +10,8 @@ mkdir -p "$out" fuzz/corpus fuzz/findings
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I. fuzz/fuzz_core.cpp core/*.cpp -o "$out/fuzz_core"
 
-# Seeds: the presets, one value per line.
-printf '150\n220\n250\n300\n100\n-1\n' > fuzz/corpus/crank_rocker
-printf '250\n220\n150\n300\n100\n-1\n' > fuzz/corpus/rocker_crank
-printf '300\n150\n220\n100\n100\n-1\n' > fuzz/corpus/double_rocker
+# Seeds: the target writes the menu's presets into the corpus itself; a parallelogram besides.
 printf '100\n100\n100\n100\n60\n1\n' > fuzz/corpus/parallelogram
 
-"$out/fuzz_core" -max_total_time="$seconds" -max_len=256 -print_final_stats=1 \
+FOURBAR_FUZZ_SEEDS=fuzz/corpus "$out/fuzz_core" -max_total_time="$seconds" -max_len=256 -print_final_stats=1 \
     -artifact_prefix=fuzz/findings/ fuzz/corpus

@@ -11,12 +11,12 @@
 namespace fourbar {
 namespace {
 
-using Kind = MechanismKind;
+using Kind = Sweep;
 
 // One execute of a freshly started program with these lengths (mm), n = 100 r/min and M.
 Analysis execute(double L1, double L2, double L3, double L4, double M) {
     SharedState s;
-    s.inputs = {.L1 = L1, .L2 = L2, .L3 = L3, .L4 = L4, .n = 100, .M = M, .mechanismName = {}};
+    s.inputs = {.L1 = L1, .L2 = L2, .L3 = L3, .L4 = L4, .n = 100, .M = M};
     executeAnalysis(s);
     return *s.analysis;
 }
@@ -97,14 +97,14 @@ TEST(RangeSamples, TurningCrankAngleInSinglePrecision) {
     EXPECT_EQ(rangeSamples(a).samples[1].joints.by, 13.073363259469961);
 }
 
-// Tables that do not hold every row of the kind: Demonstrate and Range refuse.
-TEST(CoversAnimation, RefusesRowsOfAnotherKind) {
+// Tables that do not hold every row of the sweep: Demonstrate and Range refuse.
+TEST(CoversAnimation, RefusesRowsOfAnotherSweep) {
     std::vector<Analysis> refused(3, execute(300, 150, 220, 100, -1));  // a double rocker
-    refused[0] = execute(100, 200, 100.000001, 200, -1);     // the loop cannot close: no rows
-    refused[1].linkage.mechanismName = names::rockerCrankA;  // needs the return swing's rows too
-    refused[2].tables.startAngle -= 1;                       // one row below the tables
+    refused[0] = execute(100, 200, 100.000001, 200, -1);  // the loop cannot close: no rows
+    refused[1].mechanism = Mechanism::RockerCrankA;       // needs the return swing's rows too
+    refused[2].tables.startAngle -= 1;                    // one row below the tables
     for (const Analysis& a : refused) {
-        EXPECT_FALSE(coversAnimation(a)) << a.linkage.mechanismName << a.tables.startAngle;
+        EXPECT_FALSE(coversAnimation(a)) << mechanismName(a.mechanism) << a.tables.startAngle;
         EXPECT_EQ(demonstrationFrames(a, 3, 1), std::nullopt);
     }
 }

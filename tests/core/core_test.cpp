@@ -14,12 +14,16 @@
 
 #include "core/analysis.h"
 #include "core/diagrams.h"
+#include "core/lenient_number.h"
 #include "core/motion_parameters.h"
+#include "core/number_text.h"
+#include "core/presets.h"
+#include "tests/preset_outputs.h"
 
 namespace fourbar {
 namespace {
 
-using enum MechanismKind;
+using enum Sweep;
 using enum ExecuteMessage;
 using enum DiagramQuantity;
 
@@ -30,7 +34,7 @@ struct Inputs {
 };
 
 LinkageState confirmed(const Inputs& in) {
-    return {in.L1, in.L2, in.L3, in.L4, in.n, 0, in.M, {}, 0};
+    return {in.L1, in.L2, in.L3, in.L4, in.n, in.M};
 }
 
 SharedState executed(const Inputs& in) {
@@ -39,57 +43,54 @@ SharedState executed(const Inputs& in) {
     return state;
 }
 
-// Every field, so that two states compare as one value.
-auto fields(const LinkageState& s) {
-    return std::tie(s.L1, s.L2, s.L3, s.L4, s.n, s.omega1, s.M, s.mechanismName, s.shortestLink);
-}
-
 const auto byLabel = [](const auto& info) { return std::string(info.param.label); };
 
-// The name that classification gives, and the kinds by which the readers then take the tables: by
-// name and lengths (the diagrams and the listing) and by name alone (the animation). Lengths that
-// cannot close are among the execute command's refusals.
+// The kind that classification names, its name, and the sweeps by which the readers then take the
+// tables: by kind and lengths (the diagrams and the listing) and by kind alone (the animation).
+// Lengths that cannot close are among the execute command's refusals.
 struct ClassifyRow {
     const char* label;
     Inputs lengths;
+    Mechanism mechanism;
     const char* name;
-    MechanismKind byNameAndLengths, byName;
+    Sweep byLengths, byKind;
 };
 
 class Classify : public ::testing::TestWithParam<ClassifyRow> {};
 
-TEST_P(Classify, NamesTheLinkageAndItsKind) {
+TEST_P(Classify, NamesTheLinkageAndItsSweep) {
     const ClassifyRow& c = GetParam();
-    LinkageState state = confirmed(c.lengths);
-    EXPECT_EQ(classifyLinkage(state), Classification::Named);
-    EXPECT_EQ(state.mechanismName, c.name);
-    EXPECT_EQ(kindFromNameAndLengths(state), c.byNameAndLengths);
-    EXPECT_EQ(kindFromName(state.mechanismName), c.byName);
+    const LinkageState inputs = confirmed(c.lengths);
+    const Classification found = classifyLinkage(inputs);
+    ASSERT_EQ(found.mechanism, c.mechanism);
+    EXPECT_EQ(mechanismName(c.mechanism), c.name);
+    EXPECT_EQ(sweepOf(inputs, c.mechanism, found.shortestLink), c.byLengths);
+    EXPECT_EQ(sweepOfMechanism(c.mechanism), c.byKind);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Lengths, Classify, ::testing::Values(
-    ClassifyRow{"crankRockerA",           {100, 200, 200, 100}, "A型曲柄摇杆机构",  FullTurn,     FullTurn},
-    ClassifyRow{"crankRockerB",           {150, 220, 250, 300}, "B型曲柄摇杆机构",  FullTurn,     FullTurn},
-    ClassifyRow{"crankRockerCentred",     {100, 100, 200, 200}, "正置曲柄摇杆机构", FullTurn,     FullTurn},
-    ClassifyRow{"rockerCrankA",           {300, 220, 150, 250}, "A型摇杆曲柄机构",  RockerCrank,  RockerCrank},
-    ClassifyRow{"rockerCrankB",           {250, 220, 150, 300}, "B型摇杆曲柄机构",  RockerCrank,  RockerCrank},
-    ClassifyRow{"rockerCrankCentred",     {200, 100, 100, 200}, "正置摇杆曲柄机构", RockerCrank,  RockerCrank},
-    ClassifyRow{"doubleCrank",            {220, 250, 300, 150}, "双曲柄机构",       FullTurn,     FullTurn},
-    ClassifyRow{"doubleRocker",           {300, 150, 220, 250}, "双摇杆机构",       DoubleRocker, DoubleRocker},
-    ClassifyRow{"parallelogram",          {300, 100, 300, 100}, "平行四边形机构",   FullTurn,     FullTurn},
+    ClassifyRow{"crankRockerA",       {100, 200, 200, 100}, Mechanism::CrankRockerA,       "A型曲柄摇杆机构",  FullTurn,     FullTurn},
+    ClassifyRow{"crankRockerB",       {150, 220, 250, 300}, Mechanism::CrankRockerB,       "B型曲柄摇杆机构",  FullTurn,     FullTurn},
+    ClassifyRow{"crankRockerCentred", {100, 100, 200, 200}, Mechanism::CrankRockerCentred, "正置曲柄摇杆机构", FullTurn,     FullTurn},
+    ClassifyRow{"rockerCrankA",       {300, 220, 150, 250}, Mechanism::RockerCrankA,       "A型摇杆曲柄机构",  RockerCrank,  RockerCrank},
+    ClassifyRow{"rockerCrankB",       {250, 220, 150, 300}, Mechanism::RockerCrankB,       "B型摇杆曲柄机构",  RockerCrank,  RockerCrank},
+    ClassifyRow{"rockerCrankCentred", {200, 100, 100, 200}, Mechanism::RockerCrankCentred, "正置摇杆曲柄机构", RockerCrank,  RockerCrank},
+    ClassifyRow{"doubleCrank",        {220, 250, 300, 150}, Mechanism::DoubleCrank,        "双曲柄机构",       FullTurn,     FullTurn},
+    ClassifyRow{"doubleRocker",       {300, 150, 220, 250}, Mechanism::DoubleRocker,       "双摇杆机构",       DoubleRocker, DoubleRocker},
+    ClassifyRow{"parallelogram",      {300, 100, 300, 100}, Mechanism::Parallelogram,      "平行四边形机构",   FullTurn,     FullTurn},
     // L3 ties with the shortest link L1 only in single precision: the two rules part.
-    ClassifyRow{"singlePrecisionTie",     {100, 200, 100.000000001, 200}, "A型曲柄摇杆机构", RockerCrank, FullTurn}),
+    ClassifyRow{"singlePrecisionTie", {100, 200, 100.000000001, 200}, Mechanism::CrankRockerA, "A型曲柄摇杆机构", RockerCrank, FullTurn}),
     byLabel);
 // clang-format on
 
 // At crank angle 0 the coupler and output link lie stretched along the frame: no velocities, and
 // nothing that counts for a maximum.
 TEST(Runs, InLineRowHoldsNoValues) {
-    LinkageState state = confirmed({300, 50, 250, 100});
     ResultTables tables;
     Maxima maxima;
-    ASSERT_EQ(analyseRange(state, tables, maxima, 0, 0), RunStatus::Completed);
+    ASSERT_EQ(analyseRange(confirmed({300, 50, 250, 100}), tables, maxima, 0, 0),
+              RunStatus::Completed);
     const TableRow r = tables.row(0);
     EXPECT_TRUE(std::isnan(r.omega2) && std::isnan(r.omega3) && std::isnan(r.alpha2) &&
                 std::isnan(r.alpha3));
@@ -106,7 +107,57 @@ TEST(Runs, AnglesAtTheirThresholds) {
 }
 
 constexpr std::nullopt_t kKept = std::nullopt;            // a box that keeps its text
-using Boxes = std::array<std::optional<std::string>, 7>;  // Text8 .. Text14
+using Boxes = std::array<std::optional<std::string>, 7>;  // the panel from top to bottom
+
+// The texts the panel shows, by the panel's rows.
+Boxes shown(const ExecuteOutputs& out) {
+    Boxes boxes;
+    for (std::size_t k = 0; k < kOutputPanel.size(); ++k) {
+        const OutputField& field = out.*kOutputPanel[k].field;
+        if (field.written) {
+            boxes[k] = field.text;
+        }
+    }
+    return boxes;
+}
+
+// A field's number is the one its text shows: the text is one of the box forms of the value, or
+// the value is NaN and the text empty.
+bool valueMatchesText(const OutputField& field) {
+    const double v = field.value;
+    if (std::isnan(v)) {
+        return field.text.empty();
+    }
+    return field.text == numberText(v) || field.text == plainNumberText(v) ||
+           (static_cast<float>(v) == v && field.text == singleNumberText(static_cast<float>(v)));
+}
+
+class PresetPanel : public ::testing::TestWithParam<golden::PresetOutputs> {};
+
+// Each field of the panel is written where the box is, with its text and the number it shows.
+TEST_P(PresetPanel, GivesTypedFields) {
+    const golden::PresetOutputs& golden = GetParam();
+    const auto preset =
+        std::ranges::find(kPresets, golden.preset, [](const Preset& p) { return p.objectName; });
+    ASSERT_NE(preset, kPresets.end());
+    SharedState state{preset->inputs, {}, {}};
+    const ExecuteOutputs out = executeAnalysis(state);
+    EXPECT_EQ(out.message, None);
+    ASSERT_TRUE(out.mechanism);
+    EXPECT_EQ(mechanismName(*out.mechanism), golden.texts[0]);
+    EXPECT_TRUE(std::isnan(out.name.value));
+    for (std::size_t k = 0; k < kOutputPanel.size(); ++k) {
+        const OutputField& field = out.*kOutputPanel[k].field;
+        ASSERT_EQ(field.written, golden.texts[k].has_value()) << kOutputPanel[k].caption;
+        if (field.written) {
+            EXPECT_EQ(field.text, *golden.texts[k]) << kOutputPanel[k].caption;
+            EXPECT_TRUE(k == 0 || valueMatchesText(field)) << kOutputPanel[k].caption;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, PresetPanel, ::testing::ValuesIn(golden::kPresetOutputs),
+                         [](const auto& info) { return std::string(info.param.preset); });
 
 // What the execute command shows, and the rows of the analysis it leaves.
 struct ExecuteRow {
@@ -114,26 +165,12 @@ struct ExecuteRow {
     Inputs inputs;
     IndexRange rows;
     Boxes boxes;
-    ExecuteMessage message = None;
 };
 
 // clang-format off
-// The seven presets, the other assembly and a parallelogram: linkages that move through every row.
+// The other assembly and a parallelogram (the presets are in the golden table), then a limit
+// position without a triangle and a range without rows.
 const ExecuteRow kLinkages[] = {
-    {"crankRocker", {150, 220, 250, 300}, {0, 360},
-     {"B型曲柄摇杆机构", " 73.767340617148", " 33.6200736089135", " 1.03051257105492", " 169.736383970466", " 10.5279152691898", " 187.7075"}},
-    {"rockerCrank", {250, 220, 150, 300}, {11, 157},
-     {"B型摇杆曲柄机构", " 360", " 0", kKept, " 360", " 291.490842375463", " 2830125"}},
-    {"doubleCrank", {220, 250, 300, 150}, {0, 360},
-     {"双曲柄机构", " 360", " 0", kKept, " 360", " 36.3389224045975", " 753.9048"}},
-    {"doubleRocker1", {300, 150, 220, 250}, {16, 84},
-     {"双摇杆机构", " 92.6328952619087", " 0", kKept, " 125.096348855039", " 202.134753440254", " 1929905"}},
-    {"doubleRocker2", {220, 150, 300, 100}, {40, 324},
-     {"双摇杆机构", "255.903852056737", " 12.3049860825041", kKept, " 296.419467557007", " 50.0102633392581", " 16261.27"}},
-    {"doubleRocker3", {300, 150, 220, 100}, {-127, 127},
-     {"双摇杆机构", "280.513824221746", " 0", kKept, " 358.891376100664", " 28.2539025684975", " 6157.451"}},
-    {"doubleRocker4", {150, 300, 100, 220}, {63, 297},
-     {"双摇杆机构", "186.185311253965", " 0", kKept, " 357.759832446017", " 88.0612767696255", " 28543.58"}},
     // The other assembly: the output link's angles mirrored about the frame.
     {"crankRockerOtherBranch", {150, 220, 250, 300, 100, 1}, {0, 360},
      {"B型曲柄摇杆机构", " 73.767340617148", " 33.6200736089135", " 1.03051257105492", " 264.029921782322", " 10.5279138845789", " 187.7076"}},
@@ -141,7 +178,7 @@ const ExecuteRow kLinkages[] = {
      {"平行四边形机构", " 360", " 0", kKept, " 360", " 6.283186", " 0"}},
 };
 
-// A limit position without a triangle, a range without rows, and the refusals.
+// Edges: no physics to check in their rows.
 const ExecuteRow kEdgeCases[] = {
     // L1 = L2: one limit position has no triangle, so K has no value.
     {"crankEqualsCoupler", {100, 100, 200, 200}, {0, 360},
@@ -149,73 +186,114 @@ const ExecuteRow kEdgeCases[] = {
     // The limit positions lie less than a degree apart: no rows and no message.
     {"limitsWithinADegree", {100, 100.1, .05, 100.04}, {},
      {"A型摇杆曲柄机构", " 360", " 0", kKept, " 360", " 0", " 0"}},
-    // Refusals: the closure test keeps the panel; a run that cannot close empties the values.
-    {"cannotClose", {100, 100, 100, 300}, {}, {kKept, kKept, kKept, kKept, kKept, kKept, kKept}, ClosureFailed},
-    {"noCoupler", {100, 0, 150, 200}, {}, {"双摇杆机构", "", "", "", "", "", ""}, RunFailed},
-    {"noOutputLink", {100, 220, 0, 300}, {}, {"B型摇杆曲柄机构", "", "", "", "", "", ""}, RunFailed},
 };
 // clang-format on
 
 class Execute : public ::testing::TestWithParam<ExecuteRow> {};
 
-// The analysis holds the inputs as the run used them, and the rows its kind promises the readers.
+// The analysis holds the inputs as the run used them, and the rows its sweep promises the readers.
 TEST_P(Execute, ShowsTheParametersAndKeepsTheAnalysis) {
     const ExecuteRow& c = GetParam();
     SharedState state{confirmed(c.inputs), {}, {}};
-    const ExecuteOutcome out = executeAnalysis(state);
-    EXPECT_EQ(out.message, c.message);
-    EXPECT_EQ(out.boxes, c.boxes);
-    // A failed classification runs nothing; anything else becomes the analysis.
-    ASSERT_EQ(state.analysis == nullptr, c.message == ClosureFailed);
-    if (!state.analysis) {
-        return;
-    }
-    EXPECT_EQ(fields(state.analysis->linkage), fields(state.inputs));
+    const ExecuteOutputs out = executeAnalysis(state);
+    EXPECT_EQ(out.message, None);
+    EXPECT_EQ(shown(out), c.boxes);
+    ASSERT_NE(state.analysis, nullptr);
+    EXPECT_EQ(state.analysis->linkage, state.inputs);
+    EXPECT_EQ(state.analysis->omega1, c.inputs.n * kPi / 30);
     EXPECT_EQ(state.analysis->tables.rows(), c.rows);
-    EXPECT_TRUE(c.rows.empty() || state.analysis->kindRows() == c.rows);
+    EXPECT_TRUE(c.rows.empty() || state.analysis->sweepRows() == c.rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Linkages, Execute, ::testing::ValuesIn(kLinkages), byLabel);
 INSTANTIATE_TEST_SUITE_P(EdgeCases, Execute, ::testing::ValuesIn(kEdgeCases), byLabel);
 
-// Only a run replaces the analysis, even one that cannot close the loop; every run raises the
-// maxima, and one that fails leaves them as they were before it.
-TEST(Execute, OnlyARunReplacesTheAnalysis) {
-    SharedState state = executed({250, 220, 150, 300});
-    const std::shared_ptr<const Analysis> rockerCrank = state.analysis;
-    // Lengths that cannot close, and "1e400" in a box (read as infinity, refused before anything
-    // runs).
-    for (const Inputs& refused : {Inputs{100, 100, 100, 300}, Inputs{HUGE_VAL, 220, 150, 300}}) {
-        state.inputs = confirmed(refused);
-        executeAnalysis(state);
-        EXPECT_EQ(state.analysis, rockerCrank);
+// Inputs the execute command refuses before it runs anything, after a crank-rocker's analysis.
+struct RefusalRow {
+    const char* label;
+    LinkageState inputs;
+    ExecuteMessage message;
+    const char* text;  // of the message box
+};
+
+// Empty boxes and text that is not a number read as 0; "1e400" reads as infinity.
+// clang-format off
+const RefusalRow kRefusals[] = {
+    {"zeroLength",        {0, 220, 250, 300, 100, -1},                  LengthNotPositive, "杆长设计不当,请重新输入"},
+    {"negativeLength",    {150, 220, -60, 300, 100, -1},                LengthNotPositive, "杆长设计不当,请重新输入"},
+    {"emptyBox",          {150, 220, 250, readNumber(""), 100, -1},     LengthNotPositive, "杆长设计不当,请重新输入"},
+    {"noNumber",          {150, readNumber("abc"), 250, 300, 100, -1},  LengthNotPositive, "杆长设计不当,请重新输入"},
+    {"assemblyZero",      {150, 220, 250, 300, 100, 0},                 AssemblyNotUnit,   "装配型式M应为1或-1,请重新输入"},
+    {"assemblyFive",      {150, 220, 250, 300, 100, 5},                 AssemblyNotUnit,   "装配型式M应为1或-1,请重新输入"},
+    {"beyondDoubleRange", {readNumber("1e400"), 220, 250, 300, 100, -1}, ValueOutOfRange,  "杆长设置不当,请重新输入!"},
+    {"cannotClose",       {100, 100, 100, 300, 100, -1},                ClosureFailed,     "杆长设计不当,请重新输入"},
+};
+// clang-format on
+
+class Refusal : public ::testing::TestWithParam<RefusalRow> {};
+
+// Nothing is analysed: the crank-rocker stays for the other windows, with its maxima. The panel is
+// emptied, except by the closure test, which leaves it as it was.
+TEST_P(Refusal, KeepsTheLastAnalysisAndItsMaxima) {
+    const RefusalRow& c = GetParam();
+    SharedState state = executed({150, 220, 250, 300});
+    const std::shared_ptr<const Analysis> before = state.analysis;
+    const Maxima maxima = state.maxima;
+    state.inputs = c.inputs;
+    const ExecuteOutputs out = executeAnalysis(state);
+    EXPECT_EQ(out.message, c.message);
+    EXPECT_EQ(executeMessageText(out.message), c.text);
+    Boxes panel;
+    if (c.message != ClosureFailed) {
+        panel.fill("");
     }
-    // The double crank's velocity maxima lie below the rocker-crank's, which Text13 and Text14
-    // still show.
-    state.inputs = confirmed({220, 250, 300, 150});
-    EXPECT_EQ(executeAnalysis(state).boxes,
-              (Boxes{"双曲柄机构", " 360", " 0", kKept, " 360", " 291.490842375463", " 2830125"}));
+    EXPECT_EQ(shown(out), panel);
+    EXPECT_EQ(state.analysis, before);
+    EXPECT_EQ(state.maxima, maxima);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, Refusal, ::testing::ValuesIn(kRefusals), byLabel);
+
+// Each execute shows the maxima of its own linkage: no larger value of an earlier run survives in
+// the panel or in the maxima the curves are scaled to. A run that cannot close leaves no rows and
+// no maxima, and a parallelogram raises none.
+TEST(Execute, EveryRunHasMaximaOfItsOwn) {
+    SharedState state = executed({60, 120, 90, 120, 1000, 1});
+    state.inputs = confirmed({60, 120, 90, 120, 100, -1});
+    const Boxes panel = shown(executeAnalysis(state));
+    EXPECT_EQ(std::vector(panel.begin() + 4, panel.end()),
+              (std::vector<std::optional<std::string>>{" 151.044398575276", " 12.9815623742442",
+                                                       " 264.5862"}));
     // At 3e20 r/min alpha3 leaves single precision range only partway round, after the run has
     // raised every maximum.
-    const Maxima before = state.maxima;
     state.inputs = confirmed({150, 220, 250, 300, 3e20});
     EXPECT_EQ(executeAnalysis(state).message, RunFailed);
     EXPECT_TRUE(state.analysis->tables.empty());
-    EXPECT_EQ(state.maxima, before);
+    EXPECT_EQ(state.maxima, Maxima{});
+    state.inputs = confirmed({150, 220, 250, 300});
+    executeAnalysis(state);
+    ASSERT_NE(state.maxima, Maxima{});
+    state.inputs = confirmed({100, 200, 100, 200, 60});
+    executeAnalysis(state);
+    EXPECT_EQ(state.maxima, Maxima{});
 }
 
-// The execute rows' linkages (the tests are numbered in this order), then the first 100 seeded
-// random linkages that fill ten rows at least, so that some lie away from the ends of the range:
-// lengths 10 to 1000 mm, either sign of n, either assembly.
+// The presets and the execute rows' linkages (the tests are numbered in this order), then the first
+// 100 seeded random linkages that fill ten rows at least, so that some lie away from the ends of
+// the range: lengths 10 to 1000 mm, either sign of n, either assembly.
 std::vector<Inputs> linkages() {
     std::vector<Inputs> all;
+    for (const Preset& preset : kPresets) {
+        const LinkageState& in = preset.inputs;
+        all.push_back({in.L1, in.L2, in.L3, in.L4, in.n, in.M});
+    }
     for (const ExecuteRow& row : kLinkages) {
         all.push_back(row.inputs);
     }
     std::mt19937 engine(9);
     std::uniform_real_distribution<double> length(10, 1000);
     std::uniform_real_distribution<double> speed(-300, 300);
-    while (all.size() < std::size(kLinkages) + 100) {
+    while (all.size() < kPresets.size() + std::size(kLinkages) + 100) {
         const Inputs in{length(engine), length(engine), length(engine),
                         length(engine), speed(engine),  engine() % 2 ? 1.0 : -1.0};
         if (const SharedState s = executed(in);
@@ -249,12 +327,12 @@ TEST_P(Physics, RowsCloseTheLoopAndAgreeWithTheirDifferences) {
     const Analysis& analysis = *state.analysis;
     const ResultTables& t = analysis.tables;
     const LinkageState& s = analysis.linkage;
-    const double w1 = s.omega1;
+    const double w1 = analysis.omega1;
     const IndexRange rows = t.rows();
     // The ends of a range lie within a degree of a limit position, where the angles move as the
     // square root of the crank angle; at the rocker-crank's turning row the return swing starts on
     // the other assembly branch, back over the same crank angles. No difference may reach them.
-    const int turning = analysis.kind == RockerCrank ? static_cast<int>(t.endAngle) : rows.first;
+    const int turning = analysis.sweep == RockerCrank ? static_cast<int>(t.endAngle) : rows.first;
     // A row a difference may reach: inside the range, not the turning row, and away from a dead
     // point.
     const auto usable = [&](int j) {

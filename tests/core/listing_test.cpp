@@ -16,13 +16,13 @@ using namespace fourbar;
 namespace {
 
 using Lines = std::vector<std::string>;
-constexpr auto DR = MechanismKind::DoubleRocker;
+constexpr auto DR = Sweep::DoubleRocker;
 
 // The state after one execute with L1..L4 (mm), n = 100 r/min and M = -1, and a clear of the
 // boxes since: the listing reads the analysis, never the inputs as they stand.
 SharedState executed(std::array<double, 4> L) {
     SharedState state;
-    state.inputs = {L[0], L[1], L[2], L[3], 100, 0, -1, {}, 0};
+    state.inputs = {L[0], L[1], L[2], L[3], 100, -1};
     EXPECT_EQ(executeAnalysis(state).message, ExecuteMessage::None);
     state.inputs = {};
     return state;
@@ -86,10 +86,10 @@ ListingPlan rows(double first, double last, double step = 5) {
 }
 const ListingPlan kNotInRange{.refusal = messages::notInRange};
 
-// The four quarter buttons for an analysis of `kind` whose tables span startAngle..endAngle
+// The four quarter buttons for an analysis of `sweep` whose tables span startAngle..endAngle
 // (degrees); the plans read no row.
 struct QuarterCase {
-    MechanismKind kind;
+    Sweep sweep;
     double startAngle, endAngle;
     ListingPlan quarters[4];  // "0--90   度", "--180   度", "--270   度", "--360   度"
 };
@@ -98,7 +98,7 @@ struct QuarterCase {
 // of its condition table. (A rocker-crank refuses every quarter: the table window's test.)
 // clang-format off
 const QuarterCase kQuarterCases[] = {
-    {MechanismKind::FullTurn, 0, 0, {rows(0, 90), rows(90, 180), rows(180, 270), rows(270, 360)}},
+    {Sweep::FullTurn, 0, 0, {rows(0, 90), rows(90, 180), rows(180, 270), rows(270, 360)}},
     {DR, -40, 60, {rows(-40, 60), kNotInRange, kNotInRange, kNotInRange}},
     {DR, 60, 180, {rows(60, 90), rows(90, 180), kNotInRange, kNotInRange}},
     {DR, 90, 200, {kNotInRange, rows(90, 180), rows(180, 200), kNotInRange}},
@@ -115,7 +115,7 @@ class ListingQuarterTest : public testing::TestWithParam<QuarterCase> {};
 TEST_P(ListingQuarterTest, ListsThePartInTheQuarterOrRefuses) {
     const QuarterCase& c = GetParam();
     Analysis analysis;
-    analysis.kind = c.kind;
+    analysis.sweep = c.sweep;
     analysis.tables.startAngle = c.startAngle;
     analysis.tables.endAngle = c.endAngle;
     SharedState state;
@@ -131,11 +131,20 @@ TEST_P(ListingQuarterTest, ListsThePartInTheQuarterOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ListingQuarterTest, testing::ValuesIn(kQuarterCases));
 
-// Before any analysis the inputs name the kind.
-TEST(ListingBeforeAnalysis, RefusesAsTheInputsKindWould) {
+// Before any analysis every command lists no row and shows no message, whatever the inputs hold.
+TEST(ListingBeforeAnalysis, ListsNothingWithoutAMessage) {
     SharedState state;
-    state.inputs.mechanismName = names::doubleRocker;
-    EXPECT_EQ(Listing(state).plan(ListingCommand::SecondQuarter, {}), kNotInRange);
+    state.inputs = {300, 150, 220, 250, 100, -1};  // confirmed, not executed: a double rocker
+    const Listing listing(state);
+    for (const ListingCommand command :
+         {ListingCommand::Display, ListingCommand::FirstQuarter, ListingCommand::SecondQuarter,
+          ListingCommand::ThirdQuarter, ListingCommand::FourthQuarter}) {
+        const ListingPlan plan = listing.plan(command, {0, 90, 5});
+        EXPECT_TRUE(plan.refusal.empty());
+        int lines = 0;
+        listing.listRows(plan, [&](const ListingLine&) { return ++lines < 10; });
+        EXPECT_EQ(lines, 0);
+    }
 }
 
 // Fields are padded to their columns, a Chinese character taking two; a field running past the
@@ -145,16 +154,19 @@ TEST(ListingLines, PadToColumns) {
     EXPECT_EQ(paddedLines({{3, "123456789"}, {11, "x"}}), (Lines{"  123456789", "          x"}));
 }
 
-// Every row of the analysis as CSV in index order: a byte-order mark and the headings, then the
-// values the listing shows, in the shortest form that reads back, empty where a row has no value.
-TEST(ListingCsv, EveryRowInIndexOrder) {
+// Every row of the analysis as CSV in index order: a byte-order mark and the headings with their
+// units, then the values the listing shows, in the shortest form that reads back to the value as
+// held (the output link's angular acceleration is a float), empty where a row has no value.
+TEST(ListingCsv, EveryRowInIndexOrderAtItsPrecision) {
     const SharedState crankRocker = executed({150, 220, 250, 300});
     const std::string csv = analysisCsv(*crankRocker.analysis);
     EXPECT_EQ(std::ranges::count(csv, '\n'), 1 + 361);
-    EXPECT_TRUE(csv.starts_with(
-        "\xEF\xBB\xBFL1杆转角,L2杆转角,L3杆转角,L2杆角速,L3杆角速,L2杆角加速,L3杆角加速\n0,"));
+    EXPECT_TRUE(
+        csv.starts_with("\xEF\xBB\xBFL1杆转角(度),L2杆转角(度),L3杆转角(度),L2杆角速(1/s),"
+                        "L3杆角速(1/s),L2杆角加速(1/s²),L3杆角加速(1/s²)\n0,"));
+    // The L3 angle is a float divided by the degree factor in double precision: a double.
     EXPECT_NE(csv.find("\n10,72.03220253263522,109.73380710553954,-11.507161090897052,"
-                       "-9.074299857187517,-2.3636802532120513,134.46517944335938\n11,"),
+                       "-9.074299857187517,-2.3636802532120513,134.46518\n11,"),
               std::string::npos);
 
     // The rocker-crank's first field is its crank angle theta1, back at 11 degrees on the last row
@@ -162,7 +174,7 @@ TEST(ListingCsv, EveryRowInIndexOrder) {
     const std::string rockerCrank = analysisCsv(*executed({250, 220, 150, 300}).analysis);
     EXPECT_TRUE(
         rockerCrank.ends_with("\n11,306.4625664157932,300.50952098480104,-108.15135204136934,"
-                              "-151.93779754565756,39190.51785885455,55217.953125\n"));
+                              "-151.93779754565756,39190.51785885455,55217.953\n"));
 
     Analysis gap = *crankRocker.analysis;
     TableRow row = gap.tables.row(0);

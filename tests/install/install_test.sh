@@ -39,7 +39,7 @@ done
 # The installed report tool runs on its own, away from the build tree.
 report="$prefix/bin/fourbar-report"
 first_line="$(cd / && "$report" 150 220 250 300 100 -1 | head -n 1)"
-[ "$first_line" = $'Text8\tB型曲柄摇杆机构' ] || fail "fourbar-report printed: $first_line"
+[ "$first_line" = $'机构名称\tB型曲柄摇杆机构' ] || fail "fourbar-report printed: $first_line"
 
 # The compressed files carry no name and no time stamp (gzip -n), so a rebuild gives the same bytes.
 for file in "$prefix"/share/man/man1/*.gz "$prefix/share/doc/fourbar/changelog.gz"; do

@@ -53,6 +53,19 @@ TEST(Texts, SinglePrecision) {
     EXPECT_EQ(singleNumberText(NAN), "");
 }
 
+// The presets' form, which designed lengths rounded to 0.001 mm share, and which reads back.
+TEST(Texts, InputBoxForm) {
+    // clang-format off
+    const std::pair<double, const char*> rows[] = {
+        {150, " 150"}, {-1, "-1"}, {61.503, " 61.503"}, {0.5, " 0.5"}, {-0.0, " 0"},
+        {1e20, " 100000000000000000000"}, {NAN, ""}, {HUGE_VAL, ""}};
+    // clang-format on
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(inputNumberText(value), text);
+        EXPECT_TRUE(!std::isfinite(value) || readNumber(text) == value) << text;
+    }
+}
+
 // The leading number of a text, whatever follows it.
 TEST(Read, Golden) {
     // clang-format off

@@ -105,7 +105,7 @@ void AnimationWindow::onDemonstrateClicked() {
     onStepChanged();  // the frame step as the scroll bar stands, shown in Text2
 
     built_ = std::move(analysis);
-    kind_ = animationKind(*built_);
+    sweep_ = animationSweep(*built_);
     positions_ = demonstrationTables(*built_);
     position_.frameIndex = positions_.range().first;
     hasPosition_ = true;
@@ -190,13 +190,13 @@ void AnimationWindow::eraseStep() {
     const double L4 = built_->linkage.L4;
     picture_->setDrawWidth(2);
     // A turning crank's figure has no axes, and its pivot circles go with it.
-    if (kind_ == MechanismKind::FullTurn) {
+    if (sweep_ == Sweep::FullTurn) {
         figure_.pivotCircles(L4, kEraseColour);
     }
     figure_.movingParts(positions_.at(position_.frameIndex), L4, kEraseColour);
     emit stepTaken(Step::Erase, position_.frameIndex);
     const ResultTables& t = built_->tables;
-    position_ = nextFrame(kind_, position_, t.startAngle, t.endAngle);
+    position_ = nextFrame(sweep_, position_, t.startAngle, t.endAngle);
     restartTimer(drawTimer_, kTickMs);
 }
 
@@ -262,7 +262,7 @@ void AnimationWindow::drawFigure() {
     const double L4 = built_->linkage.L4;
     picture_->setDrawWidth(1);
     // The limited kinds swing about the axes; a turning crank's figure is drawn without them.
-    if (kind_ != MechanismKind::FullTurn) {
+    if (sweep_ != Sweep::FullTurn) {
         figure_.axes(drawScale_, clientWidthTwips(), clientHeightTwips());
     }
     figure_.groundSymbol(0);

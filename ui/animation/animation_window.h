@@ -17,7 +17,7 @@ class DrawingArea;
 class InputBox;
 class Timer;
 
-// Demonstrate fills the position tables for the whole cycle of the linkage's kind and starts two
+// Demonstrate fills the position tables for the whole cycle of the linkage's sweep and starts two
 // timers that alternate: the erase timer erases the figure and advances frameIndex, the draw timer
 // draws it at the new index. Range draws sampled positions of the whole cycle on top of each other.
 //
@@ -105,9 +105,9 @@ class AnimationWindow : public ChildWindow {
     float drawScale_ = 0;
     FramePosition position_;
     PositionTables positions_;
-    // The analysis the position tables were built from, and the kind they were built for.
+    // The analysis the position tables were built from, and the sweep they were built for.
     std::shared_ptr<const Analysis> built_;
-    MechanismKind kind_ = MechanismKind::FullTurn;
+    Sweep sweep_ = Sweep::FullTurn;
     bool hasPosition_ = false;
 };
 

@@ -18,6 +18,8 @@
 #include "core/lenient_number.h"
 #include "core/messages.h"
 #include "core/motion_parameters.h"
+#include "core/number_text.h"
+#include "core/presets.h"
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/input_box.h"
@@ -32,24 +34,6 @@ namespace {
 
 constexpr int kClientWidthTwips = 7365;
 constexpr int kClientHeightTwips = 4905;
-
-// The example linkages of the "运动模式" menu: L1, L2, L3, L4 in mm, n in r/min, M. Each number is
-// written as the box would show a number: one leading blank, or the minus sign of a negative one.
-struct Preset {
-    const char* name;
-    const char* caption;
-    std::array<const char*, 6> texts;
-};
-
-constexpr std::array<Preset, 7> kPresets{{
-    {"crankrocker", "曲柄摇杆", {" 150", " 220", " 250", " 300", " 100", "-1"}},
-    {"rockercrank", "摇杆曲柄", {" 250", " 220", " 150", " 300", " 100", "-1"}},
-    {"doublecrank", " 双曲柄", {" 220", " 250", " 300", " 150", " 100", "-1"}},
-    {"doublerocker1", "双摇杆1", {" 300", " 150", " 220", " 250", " 100", "-1"}},
-    {"doublerocker2", "双摇杆2", {" 220", " 150", " 300", " 100", " 100", "-1"}},
-    {"doublerocker3", "双摇杆3", {" 300", " 150", " 220", " 100", " 100", "-1"}},
-    {"doublerocker4", "双摇杆4", {" 150", " 300", " 100", " 220", " 100", "-1"}},
-}};
 
 struct Segment {
     int x1, y1, x2, y2;  // twips inside Picture1
@@ -73,12 +57,7 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The fields that Text1..Text6 confirm into, in box order.
-std::array<double*, 6> inputFields(LinkageState& s) {
-    return {&s.L1, &s.L2, &s.L3, &s.L4, &s.n, &s.M};
-}
-
-// The input boxes in the order of inputFields, and the output boxes Text8..Text14.
+// The input boxes in the order of kInputFields, and the output boxes in the order of kOutputPanel.
 constexpr const char* kInputNames[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
 constexpr const char* kOutputNames[] = {"Text8",  "Text9",  "Text10", "Text11",
                                         "Text12", "Text13", "Text14"};
@@ -124,19 +103,19 @@ constexpr WidgetSpec<MainWindow> kWidgets[] = {
     {WidgetKind::Button, "Command6", "动态  演示", {180, 180, 495, 615}, kTnr825, 11, &MainWindow::animationRequested, "Frame3"},
     // Output panel.
     {WidgetKind::Frame, "Frame4", "主要运动参数输出", {3360, 1260, 3795, 3495}, kTnr825, 0, nullptr, nullptr},
-    {WidgetKind::Label, "Label13", "机构名称", {180, 300, 1215, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label13", kOutputPanel[0].caption.data(), {180, 300, 1215, 315}, kTnr975, 0, nullptr, "Frame4"},
     {WidgetKind::Output, "Text8", "", {1860, 240, 1695, 360}, kTnr975, 12, nullptr, "Frame4"},
-    {WidgetKind::Label, "Label14", "最大摆角（度）", {180, 720, 1455, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label14", kOutputPanel[1].caption.data(), {180, 720, 1455, 315}, kTnr975, 0, nullptr, "Frame4"},
     {WidgetKind::Output, "Text9", "", {1860, 660, 1095, 360}, kTnr975, 13, nullptr, "Frame4"},
-    {WidgetKind::Label, "Label15", "最小传动角（度）", {120, 1140, 1575, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label15", kOutputPanel[2].caption.data(), {120, 1140, 1575, 315}, kTnr975, 0, nullptr, "Frame4"},
     {WidgetKind::Output, "Text10", "", {1860, 1080, 1095, 375}, kTnr975, 14, nullptr, "Frame4"},
-    {WidgetKind::Label, "Label16", "行程速比系数K", {120, 1620, 1335, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label16", kOutputPanel[3].caption.data(), {120, 1620, 1335, 315}, kTnr975, 0, nullptr, "Frame4"},
     {WidgetKind::Output, "Text11", "", {1860, 1560, 1095, 360}, kTnr975, 15, nullptr, "Frame4"},
-    {WidgetKind::Label, "Label17", "最大角位移（度）", {120, 2100, 1575, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label17", kOutputPanel[4].caption.data(), {120, 2100, 1575, 315}, kTnr975, 0, nullptr, "Frame4"},
     {WidgetKind::Output, "Text12", "", {1860, 2040, 1095, 375}, kTnr975, 16, nullptr, "Frame4"},
-    {WidgetKind::Label, "Label18", "最大角速度（1/s)", {120, 2580, 1515, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label18", kOutputPanel[5].caption.data(), {120, 2580, 1515, 315}, kTnr975, 0, nullptr, "Frame4"},
     {WidgetKind::Output, "Text13", "", {1860, 2580, 1095, 375}, kTnr975, 17, nullptr, "Frame4"},
-    {WidgetKind::Label, "Label19", "  最大角加速度(1/ s2)", {60, 3060, 1875, 315}, kTnr975, 0, nullptr, "Frame4"},
+    {WidgetKind::Label, "Label19", kOutputPanel[6].caption.data(), {60, 3060, 1875, 315}, kTnr975, 0, nullptr, "Frame4"},
     {WidgetKind::Output, "Text14", "", {1860, 3060, 1095, 360}, kTnr975, 18, nullptr, "Frame4"},
     {WidgetKind::Button, "Command7", "执行", {3240, 960, 375, 795}, kTnr12, 19, &MainWindow::onExecuteClicked, "Frame4"},
     {WidgetKind::Button, "Command8", "清除", {3240, 2280, 375, 795}, kTnr12, 20, &MainWindow::onClearOutputClicked, "Frame4"},
@@ -244,8 +223,8 @@ void MainWindow::createMenus() {
         }
     }
     for (std::size_t i = 0; i < kPresets.size(); ++i) {
-        connect(addItem(menu, kPresets[i].name, kPresets[i].caption), &QAction::triggered, this,
-                [this, i] { onPresetClicked(i); });
+        connect(addItem(menu, kPresets[i].objectName.data(), kPresets[i].caption.data()),
+                &QAction::triggered, this, [this, i] { onPresetClicked(i); });
     }
 }
 
@@ -255,9 +234,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::onConfirmClicked() {
-    const std::array<double*, 6> fields = inputFields(state_.inputs);
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
-        *fields[i] = readNumber(inputs_[i]->text().toStdString());
+        state_.inputs.*kInputFields[i] = readNumber(inputs_[i]->text().toStdString());
     }
 }
 
@@ -268,24 +246,18 @@ void MainWindow::onCancelClicked() {
 }
 
 void MainWindow::onExecuteClicked() {
-    const ExecuteOutcome outcome = executeAnalysis(state_);
+    const ExecuteOutputs outputs = executeAnalysis(state_);
     for (std::size_t i = 0; i < outputs_.size(); ++i) {
-        if (outcome.boxes[i]) {
-            outputs_[i]->setText(text(*outcome.boxes[i]));
+        const OutputField& field = outputs.*kOutputPanel[i].field;
+        if (field.written) {
+            outputs_[i]->setText(text(field.text));
             // Long numbers show their leading digits, not their tail.
             outputs_[i]->setCursorPosition(0);
         }
     }
-    // The program goes on after either message: the user corrects the lengths and executes again.
-    switch (outcome.message) {
-        case ExecuteMessage::None:
-            break;
-        case ExecuteMessage::ClosureFailed:
-            showMessage(this, messages::closureFailed);
-            break;
-        case ExecuteMessage::RunFailed:
-            showMessage(this, messages::runFailed);
-            break;
+    // The program goes on after every message: the user corrects the inputs and executes again.
+    if (outputs.message != ExecuteMessage::None) {
+        showMessage(this, executeMessageText(outputs.message));
     }
 }
 
@@ -293,7 +265,6 @@ void MainWindow::onClearOutputClicked() {
     for (QLineEdit* box : outputs_) {
         box->clear();
     }
-    state_.inputs.mechanismName.clear();
     state_.maxima = {};
 }
 
@@ -304,14 +275,14 @@ void MainWindow::onEraseClientClicked() {
 }
 
 void MainWindow::onPresetClicked(std::size_t preset) {
-    const Preset& p = kPresets[preset];
+    const LinkageState& numbers = kPresets[preset].inputs;
     for (std::size_t i = 0; i < inputs_.size(); ++i) {
-        inputs_[i]->setText(text(p.texts[i]));
+        inputs_[i]->setText(text(inputNumberText(numbers.*kInputFields[i])));
     }
 }
 
 void MainWindow::onInputFocusReset(std::size_t box) {
-    *inputFields(state_.inputs)[box] = 0;
+    state_.inputs.*kInputFields[box] = 0;
 }
 
 }  // namespace fourbar::ui

@@ -22,9 +22,10 @@ using Script = QList<Act>;
 
 // Tables over startAngle..endAngle with theta1 i degrees and theta3 a quarter turn, L1 150, L3 250
 // and L4 300 mm: they place B and C, though the figure does not close.
-std::shared_ptr<const Analysis> analysis(std::string_view name, int start = 0, int end = 0) {
+std::shared_ptr<const Analysis> analysis(Mechanism mechanism, int start = 0, int end = 0) {
     Analysis a;
-    a.linkage = {.L1 = 150, .L3 = 250, .L4 = 300, .mechanismName = std::string(name)};
+    a.linkage = {.L1 = 150, .L3 = 250, .L4 = 300};
+    a.mechanism = mechanism;
     a.tables.startAngle = start;
     a.tables.endAngle = end;
     a.tables.resize(-90, 360);  // the rows of every kind used here
@@ -49,7 +50,7 @@ class AnimationWindowTest : public QObject {
             if (act < Act::Erase) {
                 click(qPrintable(QString("Command%1").arg(int(act) + 1)));
             } else if (act == Act::Execute) {
-                s_.analysis = analysis(names::doubleRocker, -40, 40);
+                s_.analysis = analysis(Mechanism::DoubleRocker, -40, 40);
             } else {
                 act == Act::Erase ? w_->eraseStep() : w_->drawStep();
             }
@@ -80,22 +81,22 @@ class AnimationWindowTest : public QObject {
         QTest::addColumn<bool>("running");
         using enum Act;
         SharedState centred;  // a rocker-crank over 1..59, so its cycle runs 1..117
-        centred.inputs = {200, 100, 100, 200, 100, 0, 1, {}, 0};
+        centred.inputs = {200, 100, 100, 200, 100, 1};
         executeAnalysis(centred);
         QList<int> range{0, 3};  // then Range's samples of a turning crank, 0 to 350 every 5
         for (int i = 0; i <= 350; i += 5) {
             range << i;
         }
         // clang-format off
-        QTest::newRow("turning crank: Stop after an erase draws the new position") << analysis(names::crankRockerB)
+        QTest::newRow("turning crank: Stop after an erase draws the new position") << analysis(Mechanism::CrankRockerB)
             << Script{Demonstrate, Erase, Draw, Erase, Stop, Continue, Erase, Draw} << QList{0, 3, 6, 9} << true;
-        QTest::newRow("double rocker: Exit, then Continue; Stop redraws") << analysis(names::doubleRocker, 30, 36)
+        QTest::newRow("double rocker: Exit, then Continue; Stop redraws") << analysis(Mechanism::DoubleRocker, 30, 36)
             << Script{Demonstrate, Erase, Draw, Exit, Continue, Erase, Draw, Erase, Draw, Stop} << QList{30, 33, 36, 33, 33} << false;
         QTest::newRow("centred rocker-crank, executed") << centred.analysis << Script{Demonstrate, Erase, Draw} << QList{1, 4} << true;
-        QTest::newRow("a new analysis stops the cycle") << analysis(names::doubleRocker, 30, 36)
+        QTest::newRow("a new analysis stops the cycle") << analysis(Mechanism::DoubleRocker, 30, 36)
             << Script{Demonstrate, Erase, Draw, Erase, Execute, Draw, Continue} << QList{30, 33} << false;
         // Range leaves no current position: Stop draws nothing and Continue starts nothing.
-        QTest::newRow("turning crank: Stop and Continue after Range") << analysis(names::crankRockerB)
+        QTest::newRow("turning crank: Stop and Continue after Range") << analysis(Mechanism::CrankRockerB)
             << Script{Demonstrate, Erase, Draw, Range, Stop, Continue, Draw, Erase} << range << false;
         // clang-format on
     }
@@ -147,7 +148,7 @@ class AnimationWindowTest : public QObject {
     // never shown. On the real
     // event loop every draw step after these comes from a tick of the draw timer.
     void demonstration() {
-        s_.analysis = analysis(names::doubleRocker, 30, 36);
+        s_.analysis = analysis(Mechanism::DoubleRocker, 30, 36);
         click("Command1");
         QCOMPARE(w_->picture()->image().pixel(199, 119), qRgb(255, 255, 0));
         w_->eraseStep();

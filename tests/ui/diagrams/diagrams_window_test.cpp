@@ -36,7 +36,7 @@ class DiagramsWindowTest : public QObject {
             {false, "Command1", Qt::white, {{378, 149}, {79, 6}, {79, 291}, {80, 148}}}};
         for (const auto& [analysed, button, colour, points] : rows) {
             init();
-            state_.inputs = {150, 220, 250, 300, 100, 0, -1, {}, 0};
+            state_.inputs = {150, 220, 250, 300, 100, -1};
             if (analysed) {
                 executeAnalysis(state_);
             }

@@ -37,7 +37,7 @@ QStringList click(const TableWindow& w, const char* button) {
 // The inputs L1..L4 (mm) with n 100 r/min and M -1, analysed.
 SharedState analysed(double L1, double L2, double L3, double L4) {
     SharedState state;
-    state.inputs = {L1, L2, L3, L4, 100, 0, -1, {}, 0};
+    state.inputs = {L1, L2, L3, L4, 100, -1};
     executeAnalysis(state);
     return state;
 }
