@@ -59,7 +59,8 @@ bool isCrankRocker(const Lengths& l) {
 }
 
 // Seeded random crank-rockers such as a course design asks for: crank 10 to 100 mm, the other
-// links longer, up to 1000 mm; K up to 3 and a minimum transmission angle of 5 degrees at least.
+// links longer, up to 1000 mm; K up to 3 and a minimum transmission angle of 0.5 degrees at least,
+// so that some lie near the ends of their arcs.
 std::vector<Lengths> randomCrankRockers(int count) {
     std::mt19937 engine(2024);
     std::uniform_real_distribution<double> unit(0, 1);
@@ -68,7 +69,7 @@ std::vector<Lengths> randomCrankRockers(int count) {
         const double L1 = 10 + 90 * unit(engine);
         const auto longer = [&] { return 1.02 * L1 + (1000 - 1.02 * L1) * unit(engine); };
         const Lengths l{L1, longer(), longer(), longer()};
-        if (isCrankRocker(l) && motionOf(l).K <= 3 && minTransmissionOf(l) >= 5) {
+        if (isCrankRocker(l) && motionOf(l).K <= 3 && minTransmissionOf(l) >= 0.5) {
             all.push_back(l);
         }
     }
@@ -117,11 +118,13 @@ TEST_P(RoundTrip, FindsTheLinkageAndTheAnalysisConfirmsEverySolution) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, RoundTrip, ::testing::Values(ByFrame, ByCrank, Best));
 
-// Every pivot A on the two circles on which C1C2 is seen under theta, 200000 steps round each:
-// those whose lengths make a crank-rocker with the K and swing asked for must not beat the best.
-class BestPlacement : public ::testing::TestWithParam<Motion> {};
+// Every pivot A on the two circles on which C1C2 is seen under theta, 200000 steps round each,
+// whose lengths make a crank-rocker with the K and swing asked for: none beats the best, and the
+// first and last such pivot of each circle, next to the ends of the valid arcs, are found by their
+// frame and by their crank.
+class Placements : public ::testing::TestWithParam<Motion> {};
 
-TEST_P(BestPlacement, IsNotBeatenOnAFineScan) {
+TEST_P(Placements, ScannedOnTheCirclesAreFoundAndBeatNoBest) {
     const auto [K, swing] = GetParam();
     const double theta = kExactPi * (K - 1) / (K + 1);
     const double half = swing * kExactPi / 360;
@@ -129,12 +132,16 @@ TEST_P(BestPlacement, IsNotBeatenOnAFineScan) {
     const double h = 100 * std::sin(half);
     const double y = 100 * std::cos(half);
     double scanned = -1;
+    std::vector<Lengths> ends;
     for (const double side : {1.0, -1.0}) {
         const double cy = y + side * h / std::tan(theta);
         const double radius = h / std::sin(theta);
+        std::vector<Lengths> valid;
         for (int j = 0; j < 200000; ++j) {
-            const double ax = radius * std::cos(j * kExactPi / 100000);
-            const double ay = cy + radius * std::sin(j * kExactPi / 100000);
+            // From the circle's point on the y axis, so that no valid arc wraps round the start.
+            const double t = (side / 2 + j / 100000.0) * kExactPi;
+            const double ax = radius * std::cos(t);
+            const double ay = cy + radius * std::sin(t);
             const double ac1 = std::hypot(ax + h, ay - y);
             const double ac2 = std::hypot(ax - h, ay - y);
             const Lengths l{(ac1 - ac2) / 2, (ac1 + ac2) / 2, 100, std::hypot(ax, ay)};
@@ -142,18 +149,32 @@ TEST_P(BestPlacement, IsNotBeatenOnAFineScan) {
             if (l.L1 > 0 && std::fabs(m.K - K) < 1e-9 && std::fabs(m.swing - swing) < 1e-7 &&
                 isCrankRocker(l)) {
                 scanned = std::max(scanned, minTransmissionOf(l));
+                valid.push_back(l);
             }
+        }
+        if (!valid.empty()) {
+            ends.push_back(valid.front());
+            ends.push_back(valid.back());
         }
     }
     const DesignResult r = designCrankRocker({K, swing, 100, Best});
     ASSERT_EQ(r.status, Solved);
     ASSERT_GT(scanned, 0);
     EXPECT_GE(r.solutions[0].minTransmissionAngle, scanned - 1e-9);
+    for (const Lengths& l : ends) {
+        for (const DesignWay way : {ByFrame, ByCrank}) {
+            const auto s = designCrankRocker({K, swing, 100, way, l.L4, l.L1}).solutions;
+            EXPECT_TRUE(
+                std::any_of(s.begin(), s.end(),
+                            [&](const DesignSolution& x) { return sameLengths(x, l, 1e-6); }))
+                << l.L1 << " " << l.L2 << " " << l.L3 << " " << l.L4;
+        }
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, BestPlacement,
+INSTANTIATE_TEST_SUITE_P(Requests, Placements,
                          ::testing::Values(Motion{1.2, 30}, Motion{1.5, 60}, Motion{1.05, 90},
-                                           Motion{2, 45}, Motion{3, 20}, Motion{1.4, 60},
+                                           Motion{2, 45}, Motion{3, 20}, Motion{1.25, 120},
                                            Motion{1.001, 140}));
 
 // Requests with their status and solutions, best first (lengths to 1e-8 relative).
@@ -249,23 +270,37 @@ Analysis analysed(const PathRow& p) {
     return *state.analysis;
 }
 
-// BP = L2 along BC is C, from the rocker's angle (single precision, hence 1e-3 mm); BP = 0 is B.
-TEST_P(CouplerPath, MeetsJointsCAndB) {
+// BP = 0 is B, on the circle of radius L1 at the crank angle; BP = L2 along BC is C, and a point
+// off BC lies where BC turned counterclockwise by the angle points, with C taken from the rocker's
+// angle (single precision, hence 1e-3 mm).
+TEST_P(CouplerPath, LiesOnTheCouplerThroughBAndC) {
     const Analysis a = analysed(GetParam());
     const LinkageState& s = a.linkage;
-    const auto atC = couplerPath(a, {s.L2, 0});
     const auto atB = couplerPath(a, {0, 0});
-    ASSERT_EQ(static_cast<int>(atC.size()), a.tables.rows().count());
-    for (std::size_t k = 0; k < atC.size(); ++k) {
-        const int i = a.tables.rows().first + static_cast<int>(k);
-        EXPECT_EQ(atC[k].index, i);
-        EXPECT_DOUBLE_EQ(atC[k].crankAngle * kDegree, a.tables.theta1(i));
-        EXPECT_NEAR(atC[k].x, s.L4 + s.L3 * std::cos(a.tables.theta3(i)), 1e-3);
-        EXPECT_NEAR(atC[k].y, s.L3 * std::sin(a.tables.theta3(i)), 1e-3);
+    ASSERT_EQ(static_cast<int>(atB.size()), a.tables.rows().count());
+    for (const CouplerPoint point : {CouplerPoint{s.L2, 0}, {50, 90}, {1.5 * s.L2, -150}}) {
+        const auto path = couplerPath(a, point);
+        const double turn = point.angle * kExactPi / 180;
+        for (std::size_t k = 0; k < path.size(); ++k) {
+            const int i = a.tables.rows().first + static_cast<int>(k);
+            const double bx = atB[k].x;
+            const double by = atB[k].y;
+            // Unit vector from B to C.
+            const double ux = (s.L4 + s.L3 * std::cos(a.tables.theta3(i)) - bx) / s.L2;
+            const double uy = (s.L3 * std::sin(a.tables.theta3(i)) - by) / s.L2;
+            EXPECT_EQ(path[k].index, i);
+            EXPECT_DOUBLE_EQ(path[k].crankAngle * kDegree, a.tables.theta1(i));
+            EXPECT_NEAR(path[k].x,
+                        bx + point.distance * (ux * std::cos(turn) - uy * std::sin(turn)), 1e-3);
+            EXPECT_NEAR(path[k].y,
+                        by + point.distance * (ux * std::sin(turn) + uy * std::cos(turn)), 1e-3);
+        }
+    }
+    for (std::size_t k = 0; k < atB.size(); ++k) {
+        const double theta1 = a.tables.theta1(atB[k].index);
         EXPECT_NEAR(std::hypot(atB[k].x, atB[k].y), s.L1, 1e-9);
-        EXPECT_NEAR(
-            std::remainder(std::atan2(atB[k].y, atB[k].x) - a.tables.theta1(i), 2 * kExactPi), 0,
-            1e-12);
+        EXPECT_NEAR(std::remainder(std::atan2(atB[k].y, atB[k].x) - theta1, 2 * kExactPi), 0,
+                    1e-12);
         EXPECT_NEAR(std::hypot(atB[k].vx, atB[k].vy), s.L1 * std::fabs(s.omega1), 1e-9);
     }
 }
