@@ -61,6 +61,10 @@ constexpr int kGoldenSteps = 120;
 // So each side's valid placements form one arc from A = C2 (e = 0: L1 = L2, angle ADC2 = 0) to
 // the first bound, and e grows with u along it. At both ends a limit triangle is flat and the
 // transmission angle 0, so the best placement lies inside; only K = 1 leaves the arc unbounded.
+// Each arc lies on one half of a circle centred on the y axis, as D is, so L4 is monotonic along
+// it, and L1 = h cos(theta / 2 + u) / cos(theta / 2) falls as u grows: a given frame or crank
+// fixes at most one placement per side. With C1C2 and D fixed, a linkage and its mirror image
+// about the frame line are the same placement.
 struct Construction {
     double theta;  // rad, crank angle between the limit positions
     double psi;    // rad, swing
