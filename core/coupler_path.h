@@ -1,0 +1,44 @@
+// The path and velocity of a point fixed to the coupler, row by row of an analysis.
+#pragma once
+
+#include <vector>
+
+#include "core/shared_state.h"
+
+namespace fourbar {
+
+// A point P fixed to the coupler: its distance from joint B and its angle from BC.
+struct CouplerPoint {
+    double distance = 0;  // mm, BP
+    double angle = 0;     // degrees, angle CBP, counterclockwise from BC
+    bool operator==(const CouplerPoint&) const = default;
+};
+
+// P at one row of the tables.
+struct CouplerPathRow {
+    int index = 0;          // the row's index in the tables
+    double crankAngle = 0;  // degrees: the row's theta1 over the degree factor 0.0174532944...
+    double x = 0;           // mm, A at the origin and D at (L4, 0)
+    double y = 0;           // mm
+    double vx = 0;          // mm/s; NaN where the row has no coupler angular velocity
+    double vy = 0;          // mm/s; as vx
+};
+
+// What one row of an analysis gives the path.
+struct CouplerRowAngles {
+    int index = 0;
+    double theta1 = 0;  // rad, crank
+    double theta2 = 0;  // rad, coupler (direction of BC)
+    double omega2 = 0;  // rad/s, coupler; NaN where the coupler and rocker lie in line
+};
+
+// P = B + BP (cos(theta2 + angle), sin(theta2 + angle)) with B = L1 (cos theta1, sin theta1); its
+// velocity is B's, L1 omega1 at right angles to the crank, plus omega2 times BP at right angles to
+// BP. The angle is converted with the exact pi: the rows' angles are radians of the plane.
+CouplerPathRow couplerPathRow(double L1, double omega1, CouplerPoint point,
+                              const CouplerRowAngles& row);
+
+// P at every row the analysis holds, in index order; none when it holds no rows.
+std::vector<CouplerPathRow> couplerPath(const Analysis& analysis, CouplerPoint point);
+
+}  // namespace fourbar
