@@ -30,7 +30,7 @@ std::vector<CouplerPathRow> couplerPath(const Analysis& analysis, CouplerPoint p
     const IndexRange rows = tables.rows();
     path.reserve(static_cast<std::size_t>(rows.count()));
     for (int i = rows.first; i <= rows.last; ++i) {
-        path.push_back(couplerPathRow(analysis.linkage.L1, analysis.linkage.omega1, point,
+        path.push_back(couplerPathRow(analysis.linkage.L1, analysis.omega1, point,
                                       {.index = i,
                                        .theta1 = tables.theta1(i),
                                        .theta2 = tables.theta2(i),

@@ -7,9 +7,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
-#include <string>
 
-#include "core/lenient_number.h"
 #include "core/motion_parameters.h"
 #include "core/shared_state.h"
 
@@ -231,18 +229,10 @@ DesignStatus validate(const DesignRequest& r) {
 
 DesignCheck analysisCheck(double L1, double L2, double L3, double L4) {
     SharedState state;
-    state.inputs.L1 = L1;
-    state.inputs.L2 = L2;
-    state.inputs.L3 = L3;
-    state.inputs.L4 = L4;
-    state.inputs.n = 100;
-    state.inputs.M = -1;
-    const ExecuteOutcome out = executeAnalysis(state);
-    const auto value = [](const std::optional<std::string>& box) {
-        return box && !box->empty() ? readNumber(*box) : kNaN;
-    };
-    // Text9 "最大摆角（度）" and Text11 "行程速比系数K".
-    return {.swing = value(out.boxes[1]), .K = value(out.boxes[3])};
+    state.inputs = {.L1 = L1, .L2 = L2, .L3 = L3, .L4 = L4, .n = 100, .M = -1};
+    const ExecuteOutputs out = executeAnalysis(state);
+    const auto value = [](const OutputField& field) { return field.written ? field.value : kNaN; };
+    return {.swing = value(out.maxSwing), .K = value(out.travelSpeedRatio)};
 }
 
 DesignResult designCrankRocker(const DesignRequest& request) {
