@@ -261,6 +261,8 @@ TEST(Report, RefusalsAndThePanel) {
     const ReportModel r = report({220, 250, 300, 150});
     EXPECT_EQ(r.panel.lines[3], (CaptionedText{"行程速比系数K", "—"}));
     EXPECT_EQ(r.inputs.lines.back(), (CaptionedText{"机构类型", "双曲柄机构"}));
+    // Nor an empty box without a word: K without a limit position (L1 = L2).
+    EXPECT_EQ(report({100, 100, 200, 200}).panel.lines[3].text, "—");
 }
 
 struct AxisRow {

@@ -42,6 +42,20 @@ std::optional<double> number(std::string_view arg) {
     return readNumber(arg);
 }
 
+QtMessageHandler previousHandler = nullptr;
+
+// Qt's remark that XDG_RUNTIME_DIR is not set concerns a desktop session, which a report written
+// without a window does not need; standard error keeps the program's own messages.
+void withoutSessionRemarks(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) {
+        return;
+    }
+    if (previousHandler != nullptr) {
+        previousHandler(type, context, message);
+    }
+}
+
 }  // namespace
 
 QString reportDate(const QDate& date) {
@@ -90,10 +104,15 @@ std::optional<int> runHeadlessReport(int argc, char** argv) {
     // Fonts and the PDF writer need an application object, but no display: the offscreen
     // platform serves without one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(withoutSessionRemarks);
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-    const QString failure = saveWhole(fileName, reportPdf(*run.report));
+    QString failure;
+    {
+        QGuiApplication app(qtArgc, qtArgv);
+        failure = saveWhole(fileName, reportPdf(*run.report));
+    }
+    qInstallMessageHandler(previousHandler);
     if (!failure.isEmpty()) {
         printError(QStringLiteral("无法保存文件 %1：%2").arg(fileName, failure));
         return 1;
