@@ -56,6 +56,17 @@ ReportPoint unit(double x, double y) {
     return length > 0 ? ReportPoint{x / length, y / length} : ReportPoint{0, 1};
 }
 
+// The side of a joint away from the two links that meet there, where its name stays clear of
+// them; across the links when they lie in line.
+ReportPoint awayFromLinks(ReportPoint joint, ReportPoint end1, ReportPoint end2) {
+    const ReportPoint u = unit(end1.x - joint.x, end1.y - joint.y);
+    const ReportPoint v = unit(end2.x - joint.x, end2.y - joint.y);
+    if (std::hypot(u.x + v.x, u.y + v.y) < 0.3) {
+        return u.x >= 0 ? ReportPoint{-u.y, u.x} : ReportPoint{u.y, -u.x};
+    }
+    return unit(-(u.x + v.x), -(u.y + v.y));
+}
+
 // The crank angle in degrees as a direction.
 ReportPoint direction(double degrees) {
     return {std::cos(degrees * kDegree), std::sin(degrees * kDegree)};
@@ -161,18 +172,16 @@ LinkageFigure buildFigure(const Analysis& analysis, const FurtherResults& result
     appendGroundSymbol(f.ground, f.a.x, groundSize);
     appendGroundSymbol(f.ground, f.d.x, groundSize);
 
-    // Joint names point away from the middle of the linkage; A and D sit beside their ground
-    // symbols.
-    const ReportPoint middle{(linkage.lower.x + linkage.upper.x) / 2,
-                             (linkage.lower.y + linkage.upper.y) / 2};
+    // A and D are named beside their ground symbols, outside the frame; B and C away from their
+    // links.
     const double frameSide = f.d.x >= f.a.x ? 1.0 : -1.0;
     f.labels.push_back({"A", f.a, unit(-frameSide, 0.4)});
     f.labels.push_back({"D", f.d, unit(frameSide, 0.4)});
     for (std::size_t k = 0; k < f.poses.size(); ++k) {
         const LinkagePose& p = f.poses[k];
         const std::string suffix = f.poses.size() > 1 ? std::to_string(k + 1) : "";
-        f.labels.push_back({"B" + suffix, p.b, unit(p.b.x - middle.x, p.b.y - middle.y)});
-        f.labels.push_back({"C" + suffix, p.c, unit(p.c.x - middle.x, p.c.y - middle.y)});
+        f.labels.push_back({"B" + suffix, p.b, awayFromLinks(p.b, f.a, p.c)});
+        f.labels.push_back({"C" + suffix, p.c, awayFromLinks(p.c, p.b, f.d)});
     }
 
     Bounds all = linkage;
@@ -185,6 +194,9 @@ LinkageFigure buildFigure(const Analysis& analysis, const FurtherResults& result
             all.add(p);
         }
         all.add(coupler->point);
+        // P away from the middle of the linkage.
+        const ReportPoint middle{(linkage.lower.x + linkage.upper.x) / 2,
+                                 (linkage.lower.y + linkage.upper.y) / 2};
         f.labels.push_back(
             {"P", coupler->point, unit(coupler->point.x - middle.x, coupler->point.y - middle.y)});
         f.coupler = std::move(coupler);
