@@ -41,9 +41,8 @@ double outputSide(const ResultTables& tables) {
     return farthest > 0 ? 1.0 : farthest < 0 ? -1.0 : 0.0;
 }
 
-std::optional<LimitPositions> limitPositions(const Analysis& analysis) {
-    const LinkageState& s = analysis.linkage;
-    const double side = outputSide(analysis.tables);
+std::optional<LimitPositions> limitPositions(const AnalysedLinkage& s, const ResultTables& tables) {
+    const double side = outputSide(tables);
     // The crank angles, from the frame, of the line AC when crank and coupler lie in line: the
     // same two triangles the panel's K is computed from.
     const double stretched = degrees(triangleAngle(s.L1 + s.L2, s.L4, s.L3));
@@ -105,23 +104,19 @@ void appendExtreme(std::vector<CaptionedText>& lines, const std::optional<RowExt
 
 }  // namespace
 
-LinkageFamily linkageFamily(const Analysis& analysis) {
+AnalysedLinkage analysedLinkage(const Analysis& analysis) {
     const LinkageState& s = analysis.linkage;
-    switch (analysis.kind) {
-        case MechanismKind::DoubleRocker:
-            return LinkageFamily::DoubleRocker;
-        case MechanismKind::RockerCrank:
-            return LinkageFamily::RockerCrank;
-        case MechanismKind::FullTurn:
-            break;
+    AnalysedLinkage out{s.L1, s.L2, s.L3, s.L4, s.n, s.M, s.omega1, s.mechanismName};
+    if (analysis.kind == MechanismKind::DoubleRocker) {
+        out.family = LinkageFamily::DoubleRocker;
+    } else if (analysis.kind == MechanismKind::RockerCrank) {
+        out.family = LinkageFamily::RockerCrank;
+    } else if (s.mechanismName == names::parallelogram) {
+        out.family = LinkageFamily::Parallelogram;
+    } else if (isCrankRockerName(s.mechanismName) && !isShortestLink(s.L4, s.shortestLink)) {
+        out.family = LinkageFamily::CrankRocker;
     }
-    if (s.mechanismName == names::parallelogram) {
-        return LinkageFamily::Parallelogram;
-    }
-    if (isCrankRockerName(s.mechanismName) && !isShortestLink(s.L4, s.shortestLink)) {
-        return LinkageFamily::CrankRocker;
-    }
-    return LinkageFamily::DoubleCrank;
+    return out;
 }
 
 double transmissionAngle(double theta2, double theta3) {
@@ -136,9 +131,10 @@ double crankAngleOfRow(const ResultTables& tables, int i) {
 FurtherResults furtherResults(const Analysis& analysis) {
     const ResultTables& t = analysis.tables;
     FurtherResults r;
-    r.family = linkageFamily(analysis);
+    const AnalysedLinkage linkage = analysedLinkage(analysis);
+    r.family = linkage.family;
     if (r.family == LinkageFamily::CrankRocker) {
-        r.limits = limitPositions(analysis);
+        r.limits = limitPositions(linkage, t);
     }
     r.minTransmission = rowExtreme(
         t, [&](int i) { return transmissionAngle(t.theta2(i), t.theta3(i)); }, false);

@@ -13,10 +13,25 @@ namespace fourbar {
 // The kinds of linkage as far as these results differ between them.
 enum class LinkageFamily { CrankRocker, RockerCrank, DoubleCrank, DoubleRocker, Parallelogram };
 
-// The family of an analysis: the limited kinds by the rows it holds, the parallelogram and the
-// crank-rocker by the mechanism name. A crank-rocker name whose frame is a shortest link as well
-// (100, 200, 200, 100) is a double crank, as the output panel shows it.
-LinkageFamily linkageFamily(const Analysis& analysis);
+// What these results and the report read of an analysis: its inputs, what its run set, and its
+// family.
+struct AnalysedLinkage {
+    double L1 = 0;      // mm
+    double L2 = 0;      // mm
+    double L3 = 0;      // mm
+    double L4 = 0;      // mm
+    double n = 0;       // r/min
+    double M = 0;       // assembly type
+    double omega1 = 0;  // rad/s
+    std::string mechanismName;
+    LinkageFamily family = LinkageFamily::DoubleCrank;
+};
+
+// The one place that knows how an analysis keeps these (its LinkageState and the mechanism names).
+// The family: the limited kinds by the rows the analysis holds, the parallelogram and the
+// crank-rocker by name; a crank-rocker name whose frame is a shortest link as well (100, 200, 200,
+// 100) is a double crank, as the output panel shows it.
+AnalysedLinkage analysedLinkage(const Analysis& analysis);
 
 // The transmission angle gamma in degrees, in [0, 90]: the acute angle between the lines of the
 // coupler (theta2) and the output link (theta3), both in radians; the degree factor is the rounded

@@ -80,8 +80,8 @@ LinkagePose poseOfRow(const Analysis& analysis, int row, std::string caption) {
 
 // The positions the figure shows: a crank-rocker at its two limit positions; a limited kind at the
 // two ends of its swing; any other at crank angle 0.
-std::vector<LinkagePose> figurePoses(const Analysis& analysis, const FurtherResults& results) {
-    const LinkageState& s = analysis.linkage;
+std::vector<LinkagePose> figurePoses(const Analysis& analysis, const AnalysedLinkage& s,
+                                     const FurtherResults& results) {
     const ResultTables& t = analysis.tables;
     const IndexRange rows = t.rows();
     std::vector<LinkagePose> poses;
@@ -150,24 +150,24 @@ struct Bounds {
     }
 };
 
-LinkageFigure buildFigure(const Analysis& analysis, const FurtherResults& results,
-                          std::optional<CouplerOverlay> coupler) {
+LinkageFigure buildFigure(const Analysis& analysis, const AnalysedLinkage& linkage,
+                          const FurtherResults& results, std::optional<CouplerOverlay> coupler) {
     LinkageFigure f;
     f.title = "四、机构简图";
     f.caption = "图1  机构位置简图";
     f.a = {0, 0};
-    f.d = {analysis.linkage.L4, 0};
-    f.poses = figurePoses(analysis, results);
+    f.d = {linkage.L4, 0};
+    f.poses = figurePoses(analysis, linkage, results);
 
-    Bounds linkage;
-    linkage.add(f.a);
-    linkage.add(f.d);
+    Bounds joints;
+    joints.add(f.a);
+    joints.add(f.d);
     for (const LinkagePose& p : f.poses) {
-        linkage.add(p.b);
-        linkage.add(p.c);
+        joints.add(p.b);
+        joints.add(p.c);
     }
     const double extent =
-        std::max(linkage.upper.x - linkage.lower.x, linkage.upper.y - linkage.lower.y);
+        std::max(joints.upper.x - joints.lower.x, joints.upper.y - joints.lower.y);
     const double groundSize = 0.08 * extent;
     appendGroundSymbol(f.ground, f.a.x, groundSize);
     appendGroundSymbol(f.ground, f.d.x, groundSize);
@@ -184,7 +184,7 @@ LinkageFigure buildFigure(const Analysis& analysis, const FurtherResults& result
         f.labels.push_back({"C" + suffix, p.c, awayFromLinks(p.c, p.b, f.d)});
     }
 
-    Bounds all = linkage;
+    Bounds all = joints;
     for (const ReportSegment& s : f.ground) {
         all.add(s.from);
         all.add(s.to);
@@ -195,8 +195,8 @@ LinkageFigure buildFigure(const Analysis& analysis, const FurtherResults& result
         }
         all.add(coupler->point);
         // P away from the middle of the linkage.
-        const ReportPoint middle{(linkage.lower.x + linkage.upper.x) / 2,
-                                 (linkage.lower.y + linkage.upper.y) / 2};
+        const ReportPoint middle{(joints.lower.x + joints.upper.x) / 2,
+                                 (joints.lower.y + joints.upper.y) / 2};
         f.labels.push_back(
             {"P", coupler->point, unit(coupler->point.x - middle.x, coupler->point.y - middle.y)});
         f.coupler = std::move(coupler);
@@ -363,7 +363,7 @@ ReportTable buildTable(const Analysis& analysis, LinkageFamily family) {
     return table;
 }
 
-ReportSection inputSection(const LinkageState& s) {
+ReportSection inputSection(const AnalysedLinkage& s) {
     return {"一、输入参数",
             {{"L1（mm）", plainNumberText(s.L1)},
              {"L2（mm）", plainNumberText(s.L2)},
@@ -391,15 +391,16 @@ std::vector<CaptionedText> panelLines(const ExecuteOutcome& outcome) {
 
 ReportModel buildReport(const Analysis& analysis, std::vector<CaptionedText> panel,
                         std::string date, std::optional<CouplerOverlay> coupler) {
+    const AnalysedLinkage linkage = analysedLinkage(analysis);
     const FurtherResults results = furtherResults(analysis);
     ReportModel report;
     report.title = kReportTitle;
     report.date = std::move(date);
-    report.mechanismName = analysis.linkage.mechanismName;
-    report.inputs = inputSection(analysis.linkage);
+    report.mechanismName = linkage.mechanismName;
+    report.inputs = inputSection(linkage);
     report.panel = {"二、主要运动参数", std::move(panel)};
     report.further = {"三、其他运动参数", furtherResultLines(results)};
-    report.figure = buildFigure(analysis, results, std::move(coupler));
+    report.figure = buildFigure(analysis, linkage, results, std::move(coupler));
     report.plotsTitle = "五、运动线图";
     report.plots = buildPlots(analysis, results.family);
     report.table = buildTable(analysis, results.family);
@@ -470,8 +471,8 @@ PlotAxis niceAxis(std::string title, double lo, double hi, int targetTicks, bool
 
 double drawingScaleDenominator(double extent, double room) {
     const double need = extent / room;
-    if (!std::isfinite(need) || need <= 1e-3) {
-        return std::isfinite(need) ? 1e-3 : 1;
+    if (!std::isfinite(need) || !(need > 0)) {
+        return 1;
     }
     const double power = std::pow(10.0, std::floor(std::log10(need)));
     for (const double m : {1.0, 2.0, 2.5, 4.0, 5.0}) {

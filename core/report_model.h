@@ -168,8 +168,8 @@ ReportRun reportForInputs(const ReportInputs& inputs, std::string date);
 // hi and the ticks lie within. lo == hi (or no finite bound) gives a unit range around the value.
 PlotAxis niceAxis(std::string title, double lo, double hi, int targetTicks, bool extendToTicks);
 
-// The denominator of the largest scale 1:d, d of 1, 2, 2.5, 4 or 5 times a power of ten (and not
-// below 1e-3), at which `extent` mm of linkage fit in `room` mm of paper.
+// The denominator of the largest scale 1:d, d of 1, 2, 2.5, 4 or 5 times a power of ten, at which
+// `extent` mm of linkage fit in `room` mm of paper; 1 when there is nothing to fit.
 double drawingScaleDenominator(double extent, double room);
 // "比例 1:5", "比例 1:2.5", "比例 2:1".
 std::string drawingScaleText(double denominator);

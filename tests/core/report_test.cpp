@@ -183,6 +183,17 @@ INSTANTIATE_TEST_SUITE_P(Presets, Figure,
                                            Linkage{150, 300, 100, 220},
                                            Linkage{150, 220, 250, 300, 100, 1}));
 
+// A coupler point the caller gives is named P and its path widens the figure.
+TEST(Report, CouplerPointJoinsTheFigure) {
+    const SharedState s = executed({150, 220, 250, 300});
+    const CouplerOverlay p{{{-400, 10}, {500, 600}}, {100, 300}};
+    const LinkageFigure f = buildReport(*s.analysis, {}, "", p).figure;
+    ASSERT_TRUE(f.coupler.has_value());
+    EXPECT_EQ(f.labels.back().text, "P");
+    EXPECT_EQ(f.lower.x, -400);
+    EXPECT_EQ(f.upper.y, 600);
+}
+
 // A rocker-crank's rows: a swing column, the forward swing up to the turning row, then the return
 // swing back over the same crank angles, plotted as a solid and a dashed branch.
 TEST(Report, RockerCrankBranches) {
@@ -320,7 +331,9 @@ INSTANTIATE_TEST_SUITE_P(Extents, Scale,
                                            ScaleRow{"twoAndAHalf", 360, 150, "比例 1:2.5"},
                                            ScaleRow{"large", 4320, 152, "比例 1:40"},
                                            ScaleRow{"small", 12, 152, "比例 10:1"},
-                                           ScaleRow{"smallish", 50, 152, "比例 2.5:1"}),
+                                           ScaleRow{"smallish", 50, 152, "比例 2.5:1"},
+                                           ScaleRow{"tiny", 0.005, 152, "比例 25000:1"},
+                                           ScaleRow{"nothing", 0, 152, "比例 1:1"}),
                          byLabel);
 
 }  // namespace
