@@ -125,6 +125,7 @@ expect 1 "杆长设置不当,请重新输入!" "$work/refused.pdf" 150 0 250 300
 expect 1 "杆长设置不当,请重新输入!" "$work/refused.pdf" 1e400 220 250 300 100 -1
 expect 2 "用法" "$work/refused.pdf" 150 220 250 300 100
 expect 2 "“15O”不是数" "$work/refused.pdf" 15O 220 250 300 100 -1
+expect 2 "“+-1”不是数" "$work/refused.pdf" 150 220 250 300 100 +-1
 [ ! -e "$work/refused.pdf" ] || fail "a refused report left a file"
 expect 1 "无法保存文件" "$work/missing/report.pdf" 150 220 250 300 100 -1
 [ ! -e "$work/missing" ] || fail "a failed save left something"

@@ -33,7 +33,10 @@ std::optional<double> number(std::string_view arg) {
     if (arg.empty() || arg.find_first_not_of("0123456789.+-eE") != std::string_view::npos) {
         return std::nullopt;
     }
-    std::string_view digits = arg.front() == '+' ? arg.substr(1) : arg;
+    const std::string_view digits = arg.front() == '+' ? arg.substr(1) : arg;
+    if (digits.empty() || digits.front() == '+' || (arg.front() == '+' && digits.front() == '-')) {
+        return std::nullopt;
+    }
     double value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (result.ec == std::errc::invalid_argument || result.ptr != digits.data() + digits.size()) {
