@@ -355,6 +355,11 @@ ReportTable buildTable(const Analysis& analysis, LinkageFamily family) {
             }
             row.push_back(patternText(transmissionAngle(t.theta2(i), t.theta3(i))));
             table.rows.push_back(std::move(row));
+            const bool swingTurns = rockerCrank && i == span.first && i > t.rows().first;
+            const bool fifth = std::fmod(std::round(values[0]), 5.0) == 0;
+            table.rules.push_back(swingTurns ? RowRule::Strong
+                                  : fifth    ? RowRule::Light
+                                             : RowRule::None);
         }
     }
     if (blanks) {

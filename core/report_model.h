@@ -112,12 +112,17 @@ struct TableColumn {
     std::string unit;
 };
 
+// The rule drawn above a row: a light one above every crank angle of a multiple of 5 degrees to
+// guide the eye, a strong one where a rocker-crank's return swing begins.
+enum class RowRule { None, Light, Strong };
+
 // Every row of the analysis, one text per column.
 struct ReportTable {
     std::string title;  // the section's heading
     std::vector<TableColumn> columns;
     std::vector<std::vector<std::string>> rows;
-    std::string note;  // explains blank fields; empty when there are none
+    std::vector<RowRule> rules;  // one per row
+    std::string note;            // explains blank fields; empty when there are none
 };
 
 struct ReportModel {

@@ -207,6 +207,9 @@ TEST(Report, RockerCrankBranches) {
                                         "-36066.06", "-52093.52", "5.95"}));
     EXPECT_EQ(r.table.rows[72][0], "去程");  // crank angle 83
     EXPECT_EQ(r.table.rows[73][0], "回程");  // the turning row, 84
+    EXPECT_EQ(r.table.rules[73], RowRule::Strong);
+    EXPECT_EQ(r.table.rules[4], RowRule::Light);  // 15 degrees
+    EXPECT_EQ(r.table.rules[5], RowRule::None);
     EXPECT_EQ(r.table.rows.back()[1], "11.");
     const ReportPlot& omega = r.plots[1];
     ASSERT_EQ(omega.series.size(), 4u);

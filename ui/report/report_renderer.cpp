@@ -516,14 +516,11 @@ void ReportRenderer::paintTable(QPainter& p, const Block& b) const {
     const double decimalsWidth = textWidth(QStringLiteral(".00"), kSmallPoints);
     for (int r = b.first; r <= b.last; ++r) {
         const auto& row = t.rows[static_cast<std::size_t>(r)];
-        // A rule every fifth row guides the eye, a darker one where a swing turns back.
-        if (r > b.first && r % 5 == 0) {
-            p.setPen(pen(kGrid, 1.5));
-            p.drawLine(QPointF(b.area.left(), y), QPointF(b.area.right(), y));
-        }
-        if (r > 0 && !t.columns.empty() && t.columns[0].unit.empty() &&
-            row.front() != t.rows[static_cast<std::size_t>(r - 1)].front()) {
-            p.setPen(pen(kRule, 3));
+        const RowRule rule = static_cast<std::size_t>(r) < t.rules.size()
+                                 ? t.rules[static_cast<std::size_t>(r)]
+                                 : RowRule::None;
+        if (r > b.first && rule != RowRule::None) {
+            p.setPen(rule == RowRule::Strong ? pen(kRule, 3) : pen(kGrid, 1.5));
             p.drawLine(QPointF(b.area.left(), y), QPointF(b.area.right(), y));
         }
         p.setPen(kInk);
