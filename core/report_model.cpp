@@ -467,7 +467,8 @@ PlotAxis niceAxis(std::string title, double lo, double hi, int targetTicks, bool
     const double firstTick = std::ceil(axis.min / step - kSlack);
     const double lastTick = std::floor(axis.max / step + kSlack);
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-    for (double k = firstTick; k <= lastTick; ++k) {
+    // The relative floor on the span keeps k well inside exact integers; the cap only guards.
+    for (double k = firstTick; k <= lastTick && axis.ticks.size() < 100; ++k) {
         const double value = k * step;
         axis.ticks.push_back({value, shortDecimal(value, decimals)});
     }
