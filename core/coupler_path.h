@@ -3,16 +3,10 @@
 
 #include <vector>
 
+#include "core/coupler_point.h"
 #include "core/shared_state.h"
 
 namespace fourbar {
-
-// A point P fixed to the coupler: its distance from joint B and its angle from BC.
-struct CouplerPoint {
-    double distance = 0;  // mm, BP
-    double angle = 0;     // degrees, angle CBP, counterclockwise from BC
-    bool operator==(const CouplerPoint&) const = default;
-};
 
 // P at one row of the tables.
 struct CouplerPathRow {

@@ -289,6 +289,7 @@ ExecuteOutputs executeAnalysis(SharedState& shared) {
     // The panel and the curves show this linkage alone, never a maximum of an earlier run.
     shared.maxima = {};
     ExecuteOutputs out = runAnalysis(*analysis, analysis->tables, shared.maxima);
+    analysis->outputs = out;
     shared.analysis = std::move(analysis);
     return out;
 }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
+#include "core/coupler_point.h"
 #include "core/linkage.h"
+#include "core/output_panel.h"
 #include "core/result_tables.h"
 
 namespace fourbar {
@@ -21,6 +24,8 @@ struct Analysis {
     Sweep sweep = Sweep::FullTurn;
     // The rows, with startAngle and endAngle; no rows after a run that could not close the loop.
     ResultTables tables;
+    // The output panel as this execute wrote it.
+    ExecuteOutputs outputs;
 
     // The index range of `sweep`.
     IndexRange sweepRows() const { return sweepRange(sweep, tables); }
@@ -33,6 +38,9 @@ struct SharedState {
     Maxima maxima;
     // The last execute that ran an analysis; null before the first.
     std::shared_ptr<const Analysis> analysis;
+    // The coupler point whose path the animation and the report show; not part of any analysis,
+    // it stays set whatever is analysed until the user changes or removes it.
+    std::optional<CouplerPoint> couplerPoint;
 };
 
 }  // namespace fourbar

@@ -38,7 +38,8 @@ LinkageState confirmed(const Inputs& in) {
 }
 
 SharedState executed(const Inputs& in) {
-    SharedState state{confirmed(in), {}, {}};
+    SharedState state;
+    state.inputs = confirmed(in);
     executeAnalysis(state);
     return state;
 }
@@ -140,7 +141,8 @@ TEST_P(PresetPanel, GivesTypedFields) {
     const auto preset =
         std::ranges::find(kPresets, golden.preset, [](const Preset& p) { return p.objectName; });
     ASSERT_NE(preset, kPresets.end());
-    SharedState state{preset->inputs, {}, {}};
+    SharedState state;
+    state.inputs = preset->inputs;
     const ExecuteOutputs out = executeAnalysis(state);
     EXPECT_EQ(out.message, None);
     ASSERT_TRUE(out.mechanism);
@@ -194,7 +196,8 @@ class Execute : public ::testing::TestWithParam<ExecuteRow> {};
 // The analysis holds the inputs as the run used them, and the rows its sweep promises the readers.
 TEST_P(Execute, ShowsTheParametersAndKeepsTheAnalysis) {
     const ExecuteRow& c = GetParam();
-    SharedState state{confirmed(c.inputs), {}, {}};
+    SharedState state;
+    state.inputs = confirmed(c.inputs);
     const ExecuteOutputs out = executeAnalysis(state);
     EXPECT_EQ(out.message, None);
     EXPECT_EQ(shown(out), c.boxes);

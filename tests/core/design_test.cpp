@@ -212,7 +212,8 @@ TEST(Design, NearDegenerateRequestsGiveProperSolutions) {
 class CouplerPath : public ::testing::TestWithParam<LinkageState> {};
 
 Analysis analysed(const LinkageState& inputs) {
-    SharedState state{inputs, {}, {}};
+    SharedState state;
+    state.inputs = inputs;
     executeAnalysis(state);
     return *state.analysis;
 }
