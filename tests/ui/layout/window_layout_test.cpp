@@ -4,8 +4,11 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "core/motion_parameters.h"
+#include "ui/animation/animation_window.h"
 #include "ui/application.h"
 #include "ui/toolkit/client_area.h"
+#include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/widgets.h"
 
 using namespace fourbar::ui;
@@ -31,23 +34,9 @@ QWidgetList openEveryWindow(Application& app) {
     return windows;
 }
 
-// The ink of a caption line as its widget draws it, without the widget's clipping: the smallest
-// rectangle of the widget's logical pixels that holds every pixel at least a quarter covered, drawn
-// at the widget's device pixel ratio.
-QRectF inkOf(const QWidget* widget, const CaptionLine& line) {
-    const int margin = 200;  // room for a caption far wider or taller than its widget
-    const qreal ratio = widget->devicePixelRatioF();
-    QImage image((widget->size() + QSize(2 * margin, 2 * margin)) * ratio,
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.translate(margin, margin);
-        painter.setFont(widget->font());
-        painter.setPen(Qt::black);
-        drawCaptionLine(painter, line);
-    }
+// The smallest rectangle that holds every pixel of `image` at least a quarter covered, in logical
+// pixels from `origin`.
+QRectF inkBox(const QImage& image, QPointF origin) {
     QRect ink;
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -57,8 +46,29 @@ QRectF inkOf(const QWidget* widget, const CaptionLine& line) {
             }
         }
     }
-    return QRectF(QPointF(ink.topLeft()) / ratio, QSizeF(ink.size()) / ratio)
-        .translated(-margin, -margin);
+    const qreal ratio = image.devicePixelRatio();
+    return QRectF(QPointF(ink.topLeft()) / ratio, QSizeF(ink.size()) / ratio).translated(-origin);
+}
+
+// The ink of a caption line as its widget draws it, without the widget's clipping, in the widget's
+// logical pixels and at its device pixel ratio; and the ink of the line's text drawn whole, placed
+// at the origin.
+std::pair<QRectF, QRectF> inkOf(const QWidget* widget, const CaptionLine& line) {
+    const int margin = 200;  // room for a caption far wider or taller than its widget
+    const qreal ratio = widget->devicePixelRatioF();
+    QImage drawn((widget->size() + QSize(2 * margin, 2 * margin)) * ratio,
+                 QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    QImage whole = drawn;
+    for (QImage* image : {&drawn, &whole}) {
+        QPainter painter(image);
+        painter.translate(margin, margin);
+        painter.setFont(widget->font());
+        painter.setPen(Qt::black);
+        image == &drawn ? drawCaptionLine(painter, line) : painter.drawText(QPoint(), line.text);
+    }
+    return {inkBox(drawn, {margin, margin}), inkBox(whole, {margin, margin})};
 }
 
 // Where a widget's caption may be drawn: a label's whole rectangle, inside a button's border,
@@ -146,9 +156,13 @@ class WindowLayoutTest : public QObject {
                     continue;
                 }
                 for (const CaptionLine& line : captionLines(w)) {
-                    const QRectF ink = inkOf(w, line);
+                    const auto [ink, whole] = inkOf(w, line);
                     const QRectF space = captionSpace(w, client);
-                    if (!ink.isEmpty() && !space.contains(ink)) {
+                    // Drawn as large as the whole text (a device pixel less where it is placed
+                    // between pixels), so nothing took part of it away.
+                    const qreal pixel = 1 / w->devicePixelRatioF();
+                    if (ink.width() + pixel < whole.width() ||
+                        ink.height() + pixel < whole.height() || !space.contains(ink)) {
                         fault() << w->objectName() << line.text << "ink" << ink << "outside"
                                 << space;
                     }
@@ -217,6 +231,19 @@ class WindowLayoutTest : public QObject {
                 }
             }
         }
+    }
+
+    // The linkage is drawn to the scale of the client size as laid out, however little of it a
+    // small screen shows: the same range of motion before and after.
+    void pictureKeepsItsScale() {
+        app_->state().inputs = {150, 220, 250, 300, 100, 0, -1, {}, 0};
+        fourbar::executeAnalysis(app_->state());
+        AnimationWindow* window = app_->animationWindow();
+        window->onRangeClicked();
+        const QImage before = window->picture()->image();
+        window->findChild<ClientArea*>()->fitTo({320, 240});
+        window->onRangeClicked();
+        QVERIFY(window->picture()->image() == before);
     }
 
     // A menu bar keeps its captions on one row inside it; a menu is wide enough for its items.
