@@ -30,7 +30,10 @@ class Application : public QObject {
     TableWindow* tableWindow() const { return table_.get(); }
     AnimationWindow* animationWindow() const { return animation_.get(); }
 
-    // Each hides the main window, then shows its target (creating it the first time).
+  public slots:
+    // Each hides the main window, then shows its target (creating it the first time). Every
+    // window the application can show has its show slot here, named show…: tests that walk all
+    // the windows call them all.
     void showDiagrams();
     void showDisplacementDiagram();
     void showTable();

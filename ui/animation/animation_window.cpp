@@ -50,11 +50,12 @@ constexpr WidgetSpec<AnimationWindow> kWidgets[] = {
 };
 // clang-format on
 
-// Names and sizes the window and builds its widgets; returns the picture the figure draws on.
-DrawingArea* buildWindow(AnimationWindow* window) {
-    setupWindow(window, "Form2", QStringLiteral("动态演示"), kClientWidth, kClientHeight);
-    buildWidgets<AnimationWindow>(window, window, kWidgets);
-    return widget<DrawingArea>(window, "Picture1");
+// Names and sizes the window and builds its widgets on the client area it returns.
+QWidget* buildWindow(AnimationWindow* window) {
+    QWidget* client =
+        setupWindow(window, "Form2", QStringLiteral("动态演示"), kClientWidth, kClientHeight);
+    buildWidgets<AnimationWindow>(window, client, kWidgets);
+    return client;
 }
 
 // mm of linkage per twip of the client area.
@@ -70,7 +71,11 @@ void restartTimer(Timer* timer, int milliseconds) {
 }  // namespace
 
 AnimationWindow::AnimationWindow(SharedState& state, QWidget* parent)
-    : ChildWindow(parent), state_(state), picture_(buildWindow(this)), figure_(*picture_) {
+    : ChildWindow(parent),
+      state_(state),
+      client_(buildWindow(this)),
+      picture_(widget<DrawingArea>(client_, "Picture1")),
+      figure_(*picture_) {
     coefficientBox_ = widget<InputBox>(this, "Text1");
     stepBox_ = widget<QLineEdit>(this, "Text2");
     stepBar_ = widget<QScrollBar>(this, "HScroll1");
@@ -246,11 +251,11 @@ double AnimationWindow::readCoefficient() const {
 // ---- Figure ---------------------------------------------------------------------------------
 
 int AnimationWindow::clientWidthTwips() const {
-    return width() * kTwipsPerPixel;
+    return client_->width() * kTwipsPerPixel;
 }
 
 int AnimationWindow::clientHeightTwips() const {
-    return height() * kTwipsPerPixel;
+    return client_->height() * kTwipsPerPixel;
 }
 
 void AnimationWindow::setDrawingScale() {

@@ -93,6 +93,7 @@ class AnimationWindow : public ChildWindow {
     void showScreen();
 
     SharedState& state_;
+    QWidget* client_ = nullptr;  // the client area, whose size places the axes
     DrawingArea* picture_ = nullptr;
     LinkageFigure figure_;
     InputBox* coefficientBox_ = nullptr;

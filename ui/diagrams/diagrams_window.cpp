@@ -33,9 +33,9 @@ constexpr WidgetSpec<DiagramsWindow> kWidgets[] = {
 
 DiagramsWindow::DiagramsWindow(SharedState& state, QWidget* parent)
     : ChildWindow(parent), state_(state) {
-    setupWindow(this, "Form3", QStringLiteral("运动线图"), kClientWidth, kClientHeight);
+    client_ = setupWindow(this, "Form3", QStringLiteral("运动线图"), kClientWidth, kClientHeight);
     setFont(defaultFont());
-    buildWidgets<DiagramsWindow>(this, this, kWidgets);
+    buildWidgets<DiagramsWindow>(this, client_, kWidgets);
     plotArea_ = widget<DrawingArea>(this, "Picture1");
     plotArea_->enableSavePicture(true);
 }
@@ -57,8 +57,8 @@ void DiagramsWindow::onClearClicked() {
 void DiagramsWindow::draw(DiagramQuantity quantity) {
     // The scale follows the client size as it stands, in twips.
     const MotionDiagram diagram =
-        motionDiagram(quantity, state_, static_cast<double>(width()) * kTwipsPerPixel,
-                      static_cast<double>(height()) * kTwipsPerPixel);
+        motionDiagram(quantity, state_, static_cast<double>(client_->width()) * kTwipsPerPixel,
+                      static_cast<double>(client_->height()) * kTwipsPerPixel);
     DrawingArea& area = *plotArea_;
     const PlotScale& s = diagram.scale;
     area.setScale(s.left, s.top, s.right, s.bottom);

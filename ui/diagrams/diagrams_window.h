@@ -32,6 +32,7 @@ class DiagramsWindow : public ChildWindow {
     void draw(DiagramQuantity quantity);
 
     SharedState& state_;
+    QWidget* client_ = nullptr;  // the client area, whose size scales the curves
     DrawingArea* plotArea_ = nullptr;
 };
 

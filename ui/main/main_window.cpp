@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -125,22 +124,16 @@ constexpr WidgetSpec<MainWindow> kWidgets[] = {
 }  // namespace
 
 MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
-    setObjectName(QStringLiteral("Form1"));
-    // The caption is the application title behind one blank.
-    setWindowTitle(QLatin1Char(' ') + text(messages::appTitle));
-
-    // The client area below the menu bar; its font is the window's own, Arial 6 pt.
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Form1Client"));
-    client->setFixedSize(twipsSize(kClientWidthTwips, kClientHeightTwips));
+    // The caption is the application title behind one blank. The window takes the size of menu
+    // bar plus client area and cannot be resized.
+    QWidget* client = setupWindow(this, "Form1", QLatin1Char(' ') + text(messages::appTitle),
+                                  kClientWidthTwips, kClientHeightTwips);
+    // The client area's font is the window's own, Arial 6 pt.
     client->setFont(designFont(DesignFont::Arial, 6));
-    setCentralWidget(client);
 
     createWidgets(client);
     drawSchematic();
     createMenus();
-    // The window takes the size of menu bar plus client area and cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The running maxima start at 0 before the window is first shown.
     state_.maxima = {};

@@ -65,9 +65,10 @@ double boxValue(const InputBox* box) {
 }  // namespace
 
 TableWindow::TableWindow(SharedState& state, QWidget* parent) : ChildWindow(parent), state_(state) {
-    setupWindow(this, "Form4", QStringLiteral("运动参数"), kClientWidth, kClientHeight);
+    QWidget* client =
+        setupWindow(this, "Form4", QStringLiteral("运动参数"), kClientWidth, kClientHeight);
     setFont(defaultFont());
-    buildWidgets<TableWindow>(this, this, kWidgets);
+    buildWidgets<TableWindow>(this, client, kWidgets);
     listingArea_ = widget<DrawingArea>(this, "Picture1");
     intervalBox_ = widget<InputBox>(this, "Text1");
     startBox_ = widget<InputBox>(this, "Text2");

@@ -19,11 +19,8 @@ QWidget* createWidget(WidgetKind kind, QWidget* parent, const char* name, const 
             return makeFrame(parent, name, text, rect, font);
         case WidgetKind::Label:
             return makeLabel(parent, name, text, rect, font);
-        case WidgetKind::OneLineLabel: {
-            QLabel* label = makeLabel(parent, name, text, rect, font);
-            label->setWordWrap(false);
-            return label;
-        }
+        case WidgetKind::OneLineLabel:
+            return makeLabel(parent, name, text, rect, font, false);
         case WidgetKind::Input:
             return makeInputBox(parent, name, rect, font);
         case WidgetKind::Output: {

@@ -19,8 +19,8 @@ namespace fourbar::ui {
 enum class WidgetKind {
     Frame,
     Label,         // wraps its caption to its width
-    OneLineLabel,  // a caption a little wider than its label: cut, not broken onto a second line
-                   // that the label's height could not show
+    OneLineLabel,  // a caption a little wider than its label: on one line that reaches past the
+                   // label's right edge, never broken onto a second line
     Input,         // an InputBox, which empties itself when the user gives it the focus
     Output,        // a plain text box that a command writes into
     Button,

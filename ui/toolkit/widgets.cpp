@@ -12,7 +12,9 @@
 #include <QStylePainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
+#include "ui/toolkit/client_area.h"
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/twips.h"
@@ -29,6 +31,25 @@ class WrappingButton : public QPushButton {
   public:
     WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
+    // The lines centred one below the other, the block centred in the button's height.
+    QList<CaptionLine> captionLayout() const {
+        const QStringList lines = wrapCaption(text(), font(), width() - 2 * kButtonTextMargin);
+        const int lineHeight = QFontMetrics(font()).lineSpacing();
+        int y = (height() - lineHeight * int(lines.size())) / 2;
+        if (isDown()) {
+            QStyleOptionButton option;
+            initStyleOption(&option);
+            y += style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this);
+        }
+        QList<CaptionLine> layout;
+        for (const QString& lineText : lines) {
+            layout.append(
+                {lineText, QRect(0, y, width(), lineHeight), Qt::AlignHCenter | Qt::AlignVCenter});
+            y += lineHeight;
+        }
+        return layout;
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
         QStylePainter painter(this);
@@ -36,20 +57,10 @@ class WrappingButton : public QPushButton {
         initStyleOption(&option);
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
-
-        const QStringList lines = wrapCaption(text(), font(), width() - 2 * kButtonTextMargin);
-        const QFontMetrics metrics(font());
-        const int lineHeight = metrics.lineSpacing();
-        int y = (height() - lineHeight * int(lines.size())) / 2;
-        if (isDown()) {
-            y += style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this);
-        }
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::ButtonText));
-        for (const QString& lineText : lines) {
-            painter.drawText(QRect(0, y, width(), lineHeight), Qt::AlignHCenter | Qt::AlignVCenter,
-                             lineText);
-            y += lineHeight;
+        for (const CaptionLine& line : captionLayout()) {
+            drawCaptionLine(painter, line);
         }
     }
 };
@@ -72,19 +83,17 @@ class HorizontalScrollBar : public QScrollBar {
     }
 };
 
-// A label that paints its caption wrapped to its width at the line spacing of its own font, so a
-// Chinese caption in a Latin font keeps the line height of that font and a tall narrow label shows
-// all of its characters; text() stays the caption as given.
+// A label that paints its caption at the line spacing of its own font, so a Chinese caption in a
+// Latin font keeps the line height of that font; text() stays the caption as given. A label tall
+// enough for its caption wrapped to its width shows it so (a tall narrow label stacks it); any
+// other shows it on one line, and is made wide enough for that line when it is placed.
 class WrappingLabel : public QLabel {
   public:
     WrappingLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
 
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
+    QList<CaptionLine> captionLayout() const {
         const QRect area = contentsRect();
-        const QStringList lines =
-            wordWrap() ? wrapCaption(text(), font(), area.width()) : QStringList{text()};
+        const QStringList lines = this->lines();
         const int lineHeight = QFontMetrics(font()).lineSpacing();
         const int textHeight = lineHeight * int(lines.size());
         int y = area.top();
@@ -94,13 +103,56 @@ class WrappingLabel : public QLabel {
             y += area.height() - textHeight;
         }
         const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
-        painter.setPen(
-            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+        QList<CaptionLine> layout;
         for (const QString& lineText : lines) {
-            painter.drawText(QRect(area.left(), y, area.width(), lineHeight),
-                             int(horizontal | Qt::AlignVCenter), lineText);
+            layout.append({lineText, QRect(area.left(), y, area.width(), lineHeight),
+                           horizontal | Qt::AlignVCenter});
             y += lineHeight;
         }
+        return layout;
+    }
+
+    // Widens the label to the right, where its caption needs more than its width; the left edge,
+    // the top and the height stay.
+    void extendToCaption() {
+        const QFontMetricsF metrics(font());
+        qreal right = 0;
+        for (const QString& line : lines()) {
+            // The ink can reach past the advance (an italic end, a wide fallback glyph).
+            right = std::max(
+                {right, metrics.horizontalAdvance(line), metrics.tightBoundingRect(line).right()});
+        }
+        const int needed = int(std::ceil(right)) + width() - contentsRect().width();
+        if (needed > width()) {
+            resize(needed, height());
+        }
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+        for (const CaptionLine& line : captionLayout()) {
+            drawCaptionLine(painter, line);
+        }
+    }
+
+  private:
+    QStringList lines() const {
+        const QRect area = contentsRect();
+        if (wordWrap()) {
+            const QStringList wrapped = wrapCaption(text(), font(), area.width());
+            if (QFontMetrics(font()).lineSpacing() * wrapped.size() <= area.height()) {
+                return wrapped;
+            }
+        }
+        // Blanks after the last character take no room on a line of their own.
+        QString line = text();
+        while (!line.isEmpty() && line.back().isSpace()) {
+            line.chop(1);
+        }
+        return {line};
     }
 };
 
@@ -114,33 +166,45 @@ class Frame : public QGroupBox {
   public:
     Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
 
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
+    // One line on the caption's baseline; `rect` is the band the caption takes on the top line.
+    CaptionLine captionLine() const {
         const QFontMetrics metrics(font());
         // Chinese captions are drawn by a fallback font whose glyphs reach above the frame font's
         // ascent: the baseline goes low enough that the tallest glyph still starts at the top.
         const QRect ink = metrics.tightBoundingRect(title());
         const int baseline = std::max(metrics.ascent(), -ink.top());
         const int height = baseline + std::max(metrics.descent(), ink.bottom() + 1);
-        // An etched line through the middle of the caption (the style's group box frame would
-        // move itself below the caption).
-        qDrawShadeRect(&painter, rect().adjusted(0, height / 2, 0, 0), palette(), true);
-        const QRect caption(
+        const QRect band(
             kFrameCaptionLeft, 0,
             std::min(metrics.horizontalAdvance(title()), width() - 2 * kFrameCaptionLeft), height);
-        painter.fillRect(caption, palette().brush(QPalette::Window));
+        return {title(), band, {}, baseline};
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const CaptionLine caption = captionLine();
+        // An etched line through the middle of the caption (the style's group box frame would
+        // move itself below the caption).
+        qDrawShadeRect(&painter, rect().adjusted(0, caption.rect.height() / 2, 0, 0), palette(),
+                       true);
+        painter.fillRect(caption.rect, palette().brush(QPalette::Window));
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::WindowText));
-        painter.setClipRect(caption);
-        painter.drawText(QPoint(kFrameCaptionLeft, baseline), title());
+        painter.setClipRect(caption.rect);
+        drawCaptionLine(painter, caption);
     }
 };
+
+// The property that keeps a widget's place as laid out, in pixels, when its caption widens it.
+constexpr char kDesignGeometry[] = "designGeometry";
 
 template <typename W>
 W* place(W* widget, const char* name, TwipRect rect) {
     widget->setObjectName(QString::fromUtf8(name));
-    widget->setGeometry(twipsRect(rect.left, rect.top, rect.width, rect.height));
+    const QRect geometry = twipsRect(rect.left, rect.top, rect.width, rect.height);
+    widget->setGeometry(geometry);
+    widget->setProperty(kDesignGeometry, geometry);
     return widget;
 }
 
@@ -180,16 +244,47 @@ QStringList wrapCaption(const QString& caption, const QFont& font, int widthPixe
     return lines;
 }
 
+void drawCaptionLine(QPainter& painter, const CaptionLine& line) {
+    if (line.baseline >= 0) {
+        painter.drawText(QPoint(line.rect.left(), line.baseline), line.text);
+    } else {
+        // Only the widget's edges may limit a caption, not the line's band.
+        painter.drawText(line.rect, int(line.alignment) | Qt::TextDontClip, line.text);
+    }
+}
+
+QList<CaptionLine> captionLines(const QWidget* widget) {
+    if (const auto* label = dynamic_cast<const WrappingLabel*>(widget)) {
+        return label->captionLayout();
+    }
+    if (const auto* button = dynamic_cast<const WrappingButton*>(widget)) {
+        return button->captionLayout();
+    }
+    if (const auto* frame = dynamic_cast<const Frame*>(widget)) {
+        return {frame->captionLine()};
+    }
+    return {};
+}
+
+QRect designGeometry(const QWidget* widget) {
+    const QVariant designed = widget->property(kDesignGeometry);
+    return designed.isValid() ? designed.toRect() : widget->geometry();
+}
+
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                         const QFont& font) {
     return place<QPushButton>(new WrappingButton(caption, parent), name, rect, font);
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
-                  const QFont& font) {
-    auto* label = place<QLabel>(new WrappingLabel(caption, parent), name, rect, font);
-    label->setWordWrap(true);
+                  const QFont& font, bool wrap) {
+    auto* label = place(new WrappingLabel(caption, parent), name, rect, font);
+    label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A label has no behaviour: where its caption reaches over a neighbour, the clicks still go to
+    // the neighbour.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->extendToCaption();
     return label;
 }
 
@@ -218,11 +313,15 @@ QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect 
     return bar;
 }
 
-void setupWindow(QWidget* window, const char* name, const QString& caption, int clientWidthTwips,
-                 int clientHeightTwips) {
+QWidget* setupWindow(QWidget* window, const char* name, const QString& caption,
+                     int clientWidthTwips, int clientHeightTwips) {
     window->setObjectName(QString::fromUtf8(name));
     window->setWindowTitle(caption);
-    window->setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
+    auto* client = new QWidget(window);
+    client->setObjectName(window->objectName() + QStringLiteral("Client"));
+    client->setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
+    new ClientArea(window, client);
+    return client;
 }
 
 }  // namespace fourbar::ui

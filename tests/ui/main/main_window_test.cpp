@@ -9,6 +9,7 @@
 #include "ui/main/main_window.h"
 #include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/widgets.h"
 
 namespace {
 
@@ -61,16 +62,21 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(form1()));
     }
 
-    // Spot checks of the twips (15 to the pixel) and the fonts' pixel sizes; the tab order; every
-    // caption of the window, its menus and their items, as the user reads them.
+    // Spot checks of the twips (15 to the pixel) and the fonts' pixel sizes, "L2(mm):" widened to
+    // its caption from its laid-out place; the tab order; every caption of the window, its menus
+    // and their items, as the user reads them.
     void layoutAndCaptions() {
+        // The widget, its place in twips, its font's pixel size and its width in pixels.
         // clang-format off
-        const std::tuple<const char*, QRect, int> rows[] = {{"Frame1", {180, 1620, 3015, 3135}, 11},
-            {"Text6", {1920, 780, 735, 375}, 13}, {"Command1", {1920, 1620, 795, 375}, 16}, {"Label19", {60, 3060, 1875, 315}, 13}};
+        const std::tuple<const char*, QRect, int, int> rows[] = {{"Frame1", {180, 1620, 3015, 3135}, 11, 201},
+            {"Text6", {1920, 780, 735, 375}, 13, 49}, {"Command1", {1920, 1620, 795, 375}, 16, 53},
+            {"Label19", {60, 3060, 1875, 315}, 13, 125}, {"Label2", {120, 900, 675, 375}, 13, 47}};
         // clang-format on
-        for (const auto& [name, twips, pixelSize] : rows) {
+        for (const auto& [name, twips, pixelSize, width] : rows) {
             QWidget* w = form1()->findChild<QWidget*>(name);
-            QCOMPARE(w->geometry(), QRect(twips.topLeft() / 15, twips.size() / 15));
+            const QRect laidOut(twips.topLeft() / 15, twips.size() / 15);
+            QCOMPARE(fourbar::ui::designGeometry(w), laidOut);
+            QCOMPARE(w->geometry(), QRect(laidOut.topLeft(), QSize(width, laidOut.height())));
             QCOMPARE(w->font().pixelSize(), pixelSize);
         }
         QCOMPARE(form1()->minimumSize(), form1()->maximumSize());  // a window of fixed size

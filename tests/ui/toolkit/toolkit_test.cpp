@@ -47,8 +47,9 @@ class ToolkitTest : public QObject {
     }
 
     // The ink of a caption: tall narrow buttons and labels stack it one character per line with
-    // every character inside, blank lines dropped; a one-line label keeps one line; a frame's
-    // caption sits on its top line. Inside the borders, which the frame's caption runs through.
+    // every character inside, blank lines dropped; a one-line label keeps one line, widened to
+    // hold it (45 to 47 pixels); a frame's caption sits on its top line. Inside the borders,
+    // which the frame's caption runs through.
     void captionInk() {
         // The kind, caption, size in twips and points; the border left out; the ink's top, width
         // and bottom at most and height at least, in pixels from the border's inner corner.
@@ -56,7 +57,7 @@ class ToolkitTest : public QObject {
         const std::tuple<WidgetKind, const char*, QSize, double, QMargins, QList<int>> rows[] = {
             {WidgetKind::Button, "       显  示       ", {375, 615}, 9.75, {3, 3, 3, 3}, {7, 16, 24, 32}},
             {WidgetKind::Label, "机构简图", {255, 1035}, 9.75, {}, {69, 14, 45, 65}},
-            {WidgetKind::OneLineLabel, "n(r/min):", {675, 375}, 9.75, {}, {25, 45, 8, 15}},
+            {WidgetKind::OneLineLabel, "n(r/min):", {675, 375}, 9.75, {}, {25, 47, 8, 15}},
             {WidgetKind::Frame, "动态演示", {855, 915}, 8.25, {3, 0, 3, 3}, {4, 57, 8, 11}}};
         // clang-format on
         for (const auto& [kind, caption, twips, points, border, limits] : rows) {
