@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/enter_click.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/twips.h"
 
@@ -182,7 +183,9 @@ QStringList wrapCaption(const QString& caption, const QFont& font, int widthPixe
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                         const QFont& font) {
-    return place<QPushButton>(new WrappingButton(caption, parent), name, rect, font);
+    auto* button = place<QPushButton>(new WrappingButton(caption, parent), name, rect, font);
+    clickOnEnter(button);
+    return button;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, TwipRect rect,

@@ -30,7 +30,7 @@ struct TwipRect {
 QStringList wrapCaption(const QString& caption, const QFont& font, int widthPixels);
 
 // Buttons word-wrap their caption to their width, so tall narrow buttons stack it one character
-// per line.
+// per line. Enter and Return press a focused button, as Space and the mouse do (clickOnEnter).
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                         const QFont& font);
 // Labels wrap their caption the same way; setWordWrap(false) keeps it on one line, cut at the

@@ -111,7 +111,8 @@ class AnimationWindowTest : public QObject {
 
     // Every caption as the window is loaded, the step bar at 3 of 1..10. It opens with its picture
     // focused; Tab from "退出" reaches the step bar, whose Right arrow moves one step as a drag
-    // does. Before any analysis Demonstrate refuses with the message.
+    // does, shown in the read-only Text2 and its tooltip. Before any analysis Demonstrate refuses
+    // with the message.
     void asLoaded() {
         QCOMPARE(w_->windowTitle(), "动态演示");
         const std::pair<const char*, const char*> captions[] = {
@@ -130,7 +131,9 @@ class AnimationWindowTest : public QObject {
         QCOMPARE(QApplication::focusWidget()->objectName(), "HScroll1");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(w_->frameStep(), 4);
-        QCOMPARE(w_->findChild<QWidget*>("Text2")->property("text").toString(), "4");
+        auto* stepBox = w_->findChild<QLineEdit*>("Text2");
+        QCOMPARE(stepBox->text() + '|' + stepBox->toolTip(), "4|4");
+        QVERIFY(stepBox->isReadOnly());
         QString seen;
         QTimer::singleShot(50, [&seen] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {

@@ -3,10 +3,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "tests/ui/ui_test_support.h"
 #include "ui/application.h"
 #include "ui/main/main_window.h"
 #include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/save_file.h"
 
 namespace {
 
@@ -36,19 +38,16 @@ class MainWindowTest : public QObject {
     }
 
     // Triggers a menu item or clicks a button of `w` (by default the main window); returns the
-    // message boxes it opened as "caption|text", each closed with OK.
+    // message boxes it opened as "caption|text|buttons", each closed with OK.
     QStringList run(const char* name, QWidget* w = nullptr) {
         QStringList messages;
-        QTimer poll;
-        poll.callOnTimeout([&messages] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages << box->windowTitle() + '|' + box->text();
-                box->accept();
-            }
-        });
-        poll.start(10);
         QObject* item = (w != nullptr ? w : form1())->findChild<QObject*>(name);
-        QMetaObject::invokeMethod(item, qobject_cast<QAction*>(item) ? "trigger" : "click");
+        for (const auto& seen : fourbar::test::dialogsDuring([item] {
+                 QMetaObject::invokeMethod(item,
+                                           qobject_cast<QAction*>(item) ? "trigger" : "click");
+             })) {
+            messages << seen.title + '|' + seen.text + '|' + seen.buttons.join(',');
+        }
         return messages;
     }
 
@@ -138,16 +137,108 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // The output boxes take no typing; their text can be selected and copied, and each shows its
+    // whole text as its tooltip, none once cleared.
+    void outputBoxes() {
+        run("crankrocker");
+        run("Command1");
+        run("Command7");
+        const QString shown = boxes(8, 14);
+        for (int n = 8; n <= 14; ++n) {
+            QTest::mouseClick(box(n), Qt::LeftButton);
+            QTest::keyClicks(box(n), "12");
+            QTest::keyClick(box(n), Qt::Key_Backspace);
+            QCOMPARE(box(n)->toolTip(), box(n)->text());
+            QTest::keyClick(box(n), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box(n), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), box(n)->text());
+        }
+        QCOMPARE(boxes(8, 14), shown);
+        run("Command8");
+        for (int n = 8; n <= 14; ++n) {
+            QCOMPARE(box(n)->toolTip(), QString());
+        }
+    }
+
+    // Enter and Return press the focused button as a click does, as Space does; in a text box
+    // they press nothing. After the preset "曲柄摇杆" (and a confirm where the row says), the key
+    // on the focused widget leaves L1 and Text8 as shown.
+    void keysPressButtons_data() {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("result");  // L1|Text8
+        // clang-format off
+        QTest::newRow("Return on 确 定 confirms") << false << "Command1" << int(Qt::Key_Return) << "150|";
+        QTest::newRow("Space on 确 定 confirms") << false << "Command1" << int(Qt::Key_Space) << "150|";
+        QTest::newRow("Enter on 执行 executes") << true << "Command7" << int(Qt::Key_Enter) << "150|B型曲柄摇杆机构";
+        QTest::newRow("Return in Text5 presses nothing") << false << "Text5" << int(Qt::Key_Return) << "0|";
+        // clang-format on
+    }
+    void keysPressButtons() {
+        QFETCH(bool, confirmed);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        run("crankrocker");
+        if (confirmed) {
+            run("Command1");
+        }
+        QWidget* w = form1()->findChild<QWidget*>(focus);
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::qWait(250);  // a click shown pressed comes 100 ms later
+        QTEST(QString::number(linkage().L1) + '|' + box(8)->text(), "result");
+    }
+
+    // Each file dialog opens in the folder of the file written last, proposes its name in Chinese
+    // ("保存(&S)"), and writes the file chosen, whose folder becomes the last one.
+    void fileDialogs_data() {
+        QTest::addColumn<QString>("show");    // the command that shows the window
+        QTest::addColumn<QString>("window");  // the window opened
+        QTest::addColumn<QString>("action");  // of its picture's context menu
+        QTest::addColumn<QString>("proposed");
+        // clang-format off
+        QTest::newRow("diagrams") << "Command3" << "Form3" << "savePictureAction" << "运动线图.png";
+        QTest::newRow("table") << "Command4" << "Form4" << "savePictureAction" << "运动参数.png";
+        QTest::newRow("CSV") << "Command4" << "Form4" << "exportCsv" << "运动参数.csv";
+        QTest::newRow("animation") << "Command6" << "Form2" << "savePictureAction" << "机构运动.png";
+        // clang-format on
+    }
+    void fileDialogs() {
+        QFETCH(QString, show);
+        QFETCH(QString, window);
+        QFETCH(QString, action);
+        QFETCH(QString, proposed);
+        const QTemporaryDir before;
+        const QTemporaryDir chosen;
+        QVERIFY(fourbar::ui::writeFileReporting(nullptr, before.filePath("x"), "x"));
+        run("crankrocker");
+        run("Command1");
+        run("Command7");
+        run(qPrintable(show));
+        QWidget* shown = shownForms().value(0);
+        QCOMPARE(shown->objectName(), window);
+        QAction* item = shown->findChild<QAction*>(action);
+        const QList<fourbar::test::DialogSeen> seen =
+            fourbar::test::dialogsDuring([item] { item->trigger(); }, chosen.filePath("out"));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].folder + '|' + seen[0].proposed + '|' + seen[0].acceptLabel,
+                 before.path() + '|' + proposed + "|保存(&S)");
+        QVERIFY(QFileInfo::exists(chosen.filePath("out." + QFileInfo(proposed).suffix())));
+        QCOMPARE(fourbar::ui::lastFolder(), chosen.path());
+    }
+
     // A failed execute shows its message and the program goes on: the closure message leaves the
     // output panel as it was, a failed run empties Text9..Text14.
     void executeFailures() {
         run("crankrocker");  // shown, not confirmed: the lengths are still 0
         box(9)->setText("x");
-        QCOMPARE(run("opration"), QStringList("四杆机构|杆长设计不当,请重新输入"));
+        QCOMPARE(run("opration"), QStringList("四杆机构|杆长设计不当,请重新输入|确定"));
         QCOMPARE(boxes(8, 14), "|x|||||");
         box(2)->setText("0");  // 150, 0, 250, 300: the coupler has no length
         run("affirm");
-        QCOMPARE(run("Command7"), QStringList("四杆机构|杆长设置不当,请重新输入!"));
+        QCOMPARE(run("Command7"), QStringList("四杆机构|杆长设置不当,请重新输入!|确定"));
         QCOMPARE(boxes(8, 14), "双摇杆机构||||||");
     }
 

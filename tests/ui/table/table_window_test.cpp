@@ -79,6 +79,34 @@ class TableWindowTest : public QObject {
         QCOMPARE(w.listingArea()->printedLines().size(), 2);
     }
 
+    // Return on the focused display command lists (crank-rocker, 90 to 100 every 10). The copy of
+    // the listing is its text and an HTML table of the same lines: the title in one cell, seven
+    // headings, seven cells per row.
+    void keyboardAndCopy() {
+        SharedState state = analysed(150, 220, 250, 300);
+        TableWindow w(state);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        widget<QLineEdit>(&w, "Text2")->setText("90");
+        widget<QLineEdit>(&w, "Text3")->setText("100");
+        widget<QPushButton>(&w, "Command1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(w.listingArea()->printedLines().size(), 4);
+        w.listingArea()->copyToClipboard();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text(), w.listingArea()->printedText());
+        const QString html = copied->html();
+        QCOMPARE(QList({html.count("<tr>"), html.count("<th>"), html.count("<td>")}),
+                 QList<qsizetype>({4, 7, 14}));
+        QVERIFY(html.contains("<tr><td colspan=\"7\">四杆机构运动分析</td></tr>"));
+        QVERIFY(
+            html.contains("<tr><th>L1杆转角</th><th>L2杆转角</th><th>L3杆转角</th><th>L2杆角速</th>"
+                          "<th>L3杆角速</th><th>L2杆角加速</th><th>L3杆角加速</th></tr>"));
+        QVERIFY(
+            html.contains("<tr><td>90</td><td>21.62</td><td>112.45</td><td>-2.73</td>"
+                          "<td>5.84</td><td>30.22</td><td>31.28</td></tr>"));
+    }
+
     // The window opens with the display command focused; every caption against its text.
     // "导出CSV..." refuses before any analysis; after one it writes every row, and reports a place
     // it cannot write, leaving no other file.

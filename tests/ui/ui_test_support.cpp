@@ -1,0 +1,61 @@
+// What every window test shares: settings of its own, and answering the modal dialogs a command
+// opens.
+#include "tests/ui/ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+// Before anything reads them, the settings go to a folder of this run, never the user's own (the
+// file dialogs' last folder); the folder goes when the test ends.
+static void keepSettingsApart() {
+    QStandardPaths::setTestModeEnabled(true);
+    static QTemporaryDir settings;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, settings.path());
+    }
+}
+Q_COREAPP_STARTUP_FUNCTION(keepSettingsApart)
+
+namespace fourbar::test {
+
+QList<DialogSeen> dialogsDuring(const std::function<void()>& act, const QString& choose) {
+    QList<DialogSeen> seen;
+    QTimer poll;
+    poll.callOnTimeout([&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            DialogSeen& s = seen.emplace_back();
+            s.title = box->windowTitle();
+            s.text = box->text();
+            for (const QAbstractButton* button : box->buttons()) {
+                s.buttons << button->text();
+            }
+            box->accept();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            DialogSeen& s = seen.emplace_back();
+            s.title = dialog->windowTitle();
+            s.folder = dialog->directory().absolutePath();
+            s.proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            s.acceptLabel = dialog->labelText(QFileDialog::Accept);
+            if (choose.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(choose);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        }
+    });
+    poll.start(10);
+    act();
+    return seen;
+}
+
+}  // namespace fourbar::test
