@@ -48,6 +48,10 @@ QList<DialogSeen> dialogsDuring(const std::function<void()>& act, const QString&
             if (choose.isEmpty()) {
                 dialog->reject();
             } else {
+                // Qt's dialog leaves the name box as it is while the box has the focus.
+                if (QWidget* focused = dialog->focusWidget()) {
+                    focused->clearFocus();
+                }
                 dialog->selectFile(choose);
                 static_cast<QDialog*>(dialog)->accept();
             }

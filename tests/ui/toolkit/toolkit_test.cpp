@@ -143,6 +143,9 @@ class ToolkitTest : public QObject {
         poll.callOnTimeout([&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                if (QWidget* focused = dialog->focusWidget()) {
+                    focused->clearFocus();  // else the name box keeps its text
+                }
                 dialog->selectFile(dir.filePath("picture"));
                 static_cast<QDialog*>(dialog)->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
