@@ -322,6 +322,7 @@ class ToolkitTest : public QObject {
         QWidget* target = onButton ? static_cast<QWidget*>(button) : box;
         target->setFocus();
         QTest::keyPress(target, Qt::Key(key), modifiers);
+        QTest::qWait(repeats > 0 ? 150 : 0);  // a held key repeats after a delay
         for (int i = 0; i < repeats; ++i) {
             QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
             QApplication::sendEvent(target, &repeat);
