@@ -1,10 +1,8 @@
-// What every window test shares: settings of its own, and answering the modal dialogs a command
-// opens.
+// What every window test shares: settings of its own, and answering the dialogs a command opens.
 #include "tests/ui/ui_test_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -13,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-// Before anything reads them, the settings go to a folder of this run, never the user's own (the
-// file dialogs' last folder); the folder goes when the test ends.
+// Before anything reads them, the settings (the file dialogs' last folder, Qt's own dialog state)
+// go to a folder of this run, never the user's own; the folder goes when the test ends.
 static void keepSettingsApart() {
     QStandardPaths::setTestModeEnabled(true);
     static QTemporaryDir settings;
@@ -26,35 +24,32 @@ Q_COREAPP_STARTUP_FUNCTION(keepSettingsApart)
 
 namespace fourbar::test {
 
-QList<DialogSeen> dialogsDuring(const std::function<void()>& act, const QString& choose) {
-    QList<DialogSeen> seen;
+QStringList dialogsDuring(const std::function<void()>& act, const QString& choose) {
+    QStringList seen;
     QTimer poll;
     poll.callOnTimeout([&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            DialogSeen& s = seen.emplace_back();
-            s.title = box->windowTitle();
-            s.text = box->text();
+            QStringList buttons;
             for (const QAbstractButton* button : box->buttons()) {
-                s.buttons << button->text();
+                buttons << button->text();
             }
+            seen << box->windowTitle() + '|' + box->text() + '|' + buttons.join(',');
             box->accept();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            DialogSeen& s = seen.emplace_back();
-            s.title = dialog->windowTitle();
-            s.folder = dialog->directory().absolutePath();
-            s.proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            s.acceptLabel = dialog->labelText(QFileDialog::Accept);
+            seen << dialog->directory().absolutePath() + '|' +
+                        QFileInfo(dialog->selectedFiles().value(0)).fileName() + '|' +
+                        dialog->labelText(QFileDialog::Accept);
             if (choose.isEmpty()) {
                 dialog->reject();
-            } else {
-                // Qt's dialog leaves the name box as it is while the box has the focus.
-                if (QWidget* focused = dialog->focusWidget()) {
-                    focused->clearFocus();
-                }
-                dialog->selectFile(choose);
-                static_cast<QDialog*>(dialog)->accept();
+                return;
             }
+            // Qt's dialog leaves the name box as it is while the box has the focus.
+            if (QWidget* focused = dialog->focusWidget()) {
+                focused->clearFocus();
+            }
+            dialog->selectFile(choose);
+            static_cast<QDialog*>(dialog)->accept();
         }
     });
     poll.start(10);

@@ -25,8 +25,8 @@ class EnterClickFilter : public QObject {
             modifiers != Qt::NoModifier) {
             return false;
         }
-        // The button shows itself pressed, as with Space, and clicks when it comes up; a held key
-        // would otherwise click again at every repeat.
+        // The button shows itself pressed, as with Space, and clicks when it comes up; the repeats
+        // of a held key would press it again.
         if (!key->isAutoRepeat()) {
             button_->animateClick();
         }

@@ -5,8 +5,10 @@
 
 #include "core/analysis.h"
 #include "core/motion_parameters.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/animation/animation_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/program_setup.h"
 #include "ui/toolkit/timer.h"
 
 using namespace fourbar;
@@ -57,6 +59,9 @@ class AnimationWindowTest : public QObject {
     }
 
   private slots:
+    // Qt's Chinese texts, as the application sets them up.
+    void initTestCase() { ui::setUpProgram(); }
+
     // A fresh window on a fresh state for every test and row. Each erase step must take away the
     // figure drawn last.
     void init() {
@@ -134,15 +139,8 @@ class AnimationWindowTest : public QObject {
         auto* stepBox = w_->findChild<QLineEdit*>("Text2");
         QCOMPARE(stepBox->text() + '|' + stepBox->toolTip(), "4|4");
         QVERIFY(stepBox->isReadOnly());
-        QString seen;
-        QTimer::singleShot(50, [&seen] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen = box->text();
-                box->accept();
-            }
-        });
-        click("Command1");
-        QCOMPARE(seen, "请先执行运动分析");
+        QCOMPARE(test::dialogsDuring([this] { click("Command1"); }),
+                 QStringList("四杆机构|请先执行运动分析|确定"));
     }
 
     // At coefficient 5 the double rocker's B at 30 degrees lands on (199, 119). An erase takes it

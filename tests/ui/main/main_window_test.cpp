@@ -40,15 +40,10 @@ class MainWindowTest : public QObject {
     // Triggers a menu item or clicks a button of `w` (by default the main window); returns the
     // message boxes it opened as "caption|text|buttons", each closed with OK.
     QStringList run(const char* name, QWidget* w = nullptr) {
-        QStringList messages;
         QObject* item = (w != nullptr ? w : form1())->findChild<QObject*>(name);
-        for (const auto& seen : fourbar::test::dialogsDuring([item] {
-                 QMetaObject::invokeMethod(item,
-                                           qobject_cast<QAction*>(item) ? "trigger" : "click");
-             })) {
-            messages << seen.title + '|' + seen.text + '|' + seen.buttons.join(',');
-        }
-        return messages;
+        return fourbar::test::dialogsDuring([item] {
+            QMetaObject::invokeMethod(item, qobject_cast<QAction*>(item) ? "trigger" : "click");
+        });
     }
 
   private slots:
@@ -104,9 +99,10 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // The presets' outputs, each command by its button or, for the double rockers, its menu item.
-    // Clear empties Text8..Text14, the name and the maxima and keeps the inputs; cancel empties the
-    // inputs, and execute still uses the confirmed values. "K" in Text11 before the execute: only a
+    // The presets' outputs, each command by its button or, for the double rockers, its menu item;
+    // typing into the outputs changes nothing, and each has its text as tooltip. Clear empties
+    // Text8..Text14, the name and the maxima and keeps the inputs; cancel empties the inputs, and
+    // execute still uses the confirmed values. "K" in Text11 before the execute: only a
     // crank-rocker writes it.
     void presetsClearAndCancel() {
         // clang-format off
@@ -132,101 +128,53 @@ class MainWindowTest : public QObject {
             run(byMenu ? "delete" : "Command2");
             box(11)->setText("K");
             QCOMPARE(run(byMenu ? "opration" : "Command7"), QStringList());
+            for (int n = 8; n <= 14; ++n) {  // read-only, their whole text as their tooltip
+                QTest::keyClicks(box(n), "1");
+                QCOMPARE(box(n)->toolTip(), box(n)->text());
+            }
             QCOMPARE(boxes(1, 6) + boxes(8, 14), "|||||" + outputs);
             QCOMPARE(box(9)->cursorPosition(), 0);  // a long number shows its leading digits
         }
     }
 
-    // The output boxes take no typing; their text can be selected and copied, and each shows its
-    // whole text as its tooltip, none once cleared.
-    void outputBoxes() {
-        run("crankrocker");
-        run("Command1");
-        run("Command7");
-        const QString shown = boxes(8, 14);
-        for (int n = 8; n <= 14; ++n) {
-            QTest::mouseClick(box(n), Qt::LeftButton);
-            QTest::keyClicks(box(n), "12");
-            QTest::keyClick(box(n), Qt::Key_Backspace);
-            QCOMPARE(box(n)->toolTip(), box(n)->text());
-            QTest::keyClick(box(n), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(box(n), Qt::Key_C, Qt::ControlModifier);
-            QCOMPARE(QApplication::clipboard()->text(), box(n)->text());
-        }
-        QCOMPARE(boxes(8, 14), shown);
-        run("Command8");
-        for (int n = 8; n <= 14; ++n) {
-            QCOMPARE(box(n)->toolTip(), QString());
-        }
-    }
-
-    // Enter and Return press the focused button as a click does, as Space does; in a text box
-    // they press nothing. After the preset "曲柄摇杆" (and a confirm where the row says), the key
-    // on the focused widget leaves L1 and Text8 as shown.
-    void keysPressButtons_data() {
-        QTest::addColumn<bool>("confirmed");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("result");  // L1|Text8
-        // clang-format off
-        QTest::newRow("Return on 确 定 confirms") << false << "Command1" << int(Qt::Key_Return) << "150|";
-        QTest::newRow("Space on 确 定 confirms") << false << "Command1" << int(Qt::Key_Space) << "150|";
-        QTest::newRow("Enter on 执行 executes") << true << "Command7" << int(Qt::Key_Enter) << "150|B型曲柄摇杆机构";
-        QTest::newRow("Return in Text5 presses nothing") << false << "Text5" << int(Qt::Key_Return) << "0|";
-        // clang-format on
-    }
+    // Return on the focused "确 定" confirms the preset "曲柄摇杆"; Enter (keypad) on the focused
+    // "执行" then executes it.
     void keysPressButtons() {
-        QFETCH(bool, confirmed);
-        QFETCH(QString, focus);
-        QFETCH(int, key);
         run("crankrocker");
-        if (confirmed) {
-            run("Command1");
-        }
-        QWidget* w = form1()->findChild<QWidget*>(focus);
-        w->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w, Qt::Key(key),
-                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QTest::qWait(250);  // a click shown pressed comes 100 ms later
-        QTEST(QString::number(linkage().L1) + '|' + box(8)->text(), "result");
+        QWidget* confirm = form1()->findChild<QWidget*>("Command1");
+        confirm->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(confirm, Qt::Key_Return);
+        QTRY_COMPARE(linkage().L1, 150.0);
+        QWidget* execute = form1()->findChild<QWidget*>("Command7");
+        execute->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(execute, Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE(box(8)->text(), "B型曲柄摇杆机构");
     }
 
-    // Each file dialog opens in the folder of the file written last, proposes its name in Chinese
-    // ("保存(&S)"), and writes the file chosen, whose folder becomes the last one.
-    void fileDialogs_data() {
-        QTest::addColumn<QString>("show");    // the command that shows the window
-        QTest::addColumn<QString>("window");  // the window opened
-        QTest::addColumn<QString>("action");  // of its picture's context menu
-        QTest::addColumn<QString>("proposed");
-        // clang-format off
-        QTest::newRow("diagrams") << "Command3" << "Form3" << "savePictureAction" << "运动线图.png";
-        QTest::newRow("table") << "Command4" << "Form4" << "savePictureAction" << "运动参数.png";
-        QTest::newRow("CSV") << "Command4" << "Form4" << "exportCsv" << "运动参数.csv";
-        QTest::newRow("animation") << "Command6" << "Form2" << "savePictureAction" << "机构运动.png";
-        // clang-format on
-    }
+    // Each file dialog opens in the folder of the file written last, proposes its name, in
+    // Chinese ("保存(&S)"), and writes the file chosen, whose folder becomes the last one.
     void fileDialogs() {
-        QFETCH(QString, show);
-        QFETCH(QString, window);
-        QFETCH(QString, action);
-        QFETCH(QString, proposed);
-        const QTemporaryDir before;
-        const QTemporaryDir chosen;
-        QVERIFY(fourbar::ui::writeFileReporting(nullptr, before.filePath("x"), "x"));
-        run("crankrocker");
-        run("Command1");
-        run("Command7");
-        run(qPrintable(show));
-        QWidget* shown = shownForms().value(0);
-        QCOMPARE(shown->objectName(), window);
-        QAction* item = shown->findChild<QAction*>(action);
-        const QList<fourbar::test::DialogSeen> seen =
-            fourbar::test::dialogsDuring([item] { item->trigger(); }, chosen.filePath("out"));
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].folder + '|' + seen[0].proposed + '|' + seen[0].acceptLabel,
-                 before.path() + '|' + proposed + "|保存(&S)");
-        QVERIFY(QFileInfo::exists(chosen.filePath("out." + QFileInfo(proposed).suffix())));
-        QCOMPARE(fourbar::ui::lastFolder(), chosen.path());
+        // The command showing the window, the action of its picture's menu, the name proposed.
+        // clang-format off
+        const std::tuple<const char*, const char*, QString> rows[] = {{"Command3", "savePictureAction", "运动线图.png"},
+            {"Command4", "savePictureAction", "运动参数.png"}, {"Command4", "exportCsv", "运动参数.csv"},
+            {"Command6", "savePictureAction", "机构运动.png"}};
+        // clang-format on
+        for (const auto& [show, action, proposed] : rows) {
+            init();
+            const QTemporaryDir before;
+            const QTemporaryDir chosen;
+            QVERIFY(fourbar::ui::writeFileReporting(nullptr, before.filePath("x"), "x"));
+            for (const char* command : {"crankrocker", "Command1", "Command7", show}) {
+                run(command);
+            }
+            QAction* item = shownForms().value(0)->findChild<QAction*>(action);
+            QCOMPARE(
+                fourbar::test::dialogsDuring([item] { item->trigger(); }, chosen.filePath("out")),
+                QStringList(before.path() + '|' + proposed + "|保存(&S)"));
+            QVERIFY(QFileInfo::exists(chosen.filePath("out." + QFileInfo(proposed).suffix())));
+            QCOMPARE(fourbar::ui::lastFolder(), chosen.path());
+        }
     }
 
     // A failed execute shows its message and the program goes on: the closure message leaves the

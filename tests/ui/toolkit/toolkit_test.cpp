@@ -1,6 +1,6 @@
 // Tests of the toolkit layer: twips, fonts, captions, the drawing area (scale, erasing,
 // persistence, columns, device resolution, copy and save), the input box's focus emptying, the
-// output box, Enter on buttons, the save dialogs' folder and the 16 ms timers. Run at 100 % and,
+// output box, Enter on buttons and the 16 ms timers. Run at 100 % and,
 // the functions that hold at any ratio, at QT_SCALE_FACTOR=2.
 #include <QtTest>
 #include <QtWidgets>
@@ -8,7 +8,6 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/output_box.h"
-#include "ui/toolkit/save_file.h"
 #include "ui/toolkit/timer.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
@@ -138,22 +137,6 @@ class ToolkitTest : public QObject {
     void picture() {
         const int ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2 : 1;
         QTemporaryDir dir;
-        QString shown;  // title|text of each message box, one after the other
-        QTimer poll;    // answers the file dialog and the message boxes
-        poll.callOnTimeout([&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                if (QWidget* focused = dialog->focusWidget()) {
-                    focused->clearFocus();  // else the name box keeps its text
-                }
-                dialog->selectFile(dir.filePath("picture"));
-                static_cast<QDialog*>(dialog)->accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                shown += box->windowTitle() + '|' + box->text();
-                box->accept();
-            }
-        });
-        poll.start(10);
         QWidget window;
         auto* area = new DrawingArea(&window);
         area->setGeometry(0, 0, 100, 80);
@@ -175,13 +158,16 @@ class ToolkitTest : public QObject {
         area->holdScreen(false);
         area->enableSavePicture(true);
         QCOMPARE(area->actions().constLast()->text(), QStringLiteral("保存图片..."));
-        area->actions().constLast()->trigger();
+        fourbar::test::dialogsDuring([area] { area->actions().constLast()->trigger(); },
+                                     dir.filePath("picture"));
         QImage saved(dir.filePath("picture.png"), "PNG");
         QCOMPARE(saved.dotsPerMeterX(), qRound(96 / 0.0254 * ratio));
         QVERIFY(saved.convertToFormat(QImage::Format_RGB32) == area->image());  // ratio aside
         const QString missing = dir.filePath("missing/picture.png");
-        QVERIFY(!area->savePicture(missing));
-        QVERIFY2(shown.startsWith("四杆机构|无法保存文件 " + missing + "："), qPrintable(shown));
+        const QStringList shown =
+            fourbar::test::dialogsDuring([&] { QVERIFY(!area->savePicture(missing)); });
+        QVERIFY2(shown.value(0).startsWith("四杆机构|无法保存文件 " + missing + "："),
+                 qPrintable(shown.join('\n')));
         QCOMPARE(QDir(dir.path()).entryList(), QStringList({".", "..", "picture.png"}));
         area->printAt(2, QStringLiteral("四杆 L3杆角加速 12.5"));
         const QImage image = area->image();
@@ -248,88 +234,71 @@ class ToolkitTest : public QObject {
         }
     }
 
-    // An output box keeps its text whatever the user types, and lets it be selected with the
+    // An output box keeps its text whatever the user types, and its text can be selected with the
     // cursor keys and copied. Its tooltip is its text, none while empty. It looks like a box that
     // can be edited, in a style that marks read-only boxes too.
-    void outputBox_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("typing") << int(Qt::Key_9) << Qt::KeyboardModifiers();
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers();
-        QTest::newRow("Delete") << int(Qt::Key_Delete) << Qt::KeyboardModifiers();
-        QTest::newRow("cut") << int(Qt::Key_X) << Qt::KeyboardModifiers(Qt::ControlModifier);
-        QTest::newRow("paste") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier);
-    }
     void outputBox() {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
         ReadOnlyRedStyle style;
         QWidget window;
         auto* box = new OutputBox(&window);
-        auto* editable = new QLineEdit(&window);
-        for (QLineEdit* b : {static_cast<QLineEdit*>(box), editable}) {
+        for (QLineEdit* b : {static_cast<QLineEdit*>(box), new QLineEdit(&window)}) {
             b->setStyle(&style);
-            b->setText(QStringLiteral(" 73.767340617148"));
+            b->setText(" 73.767340617148");
         }
-        QCOMPARE(box->grab().toImage(), editable->grab().toImage());
-        QCOMPARE(box->toolTip(), QStringLiteral(" 73.767340617148"));
+        QCOMPARE(box->grab().toImage(), window.findChildren<QLineEdit*>()[1]->grab().toImage());
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         box->setFocus();
-        QApplication::clipboard()->setText(QStringLiteral("pasted"));
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key(key), modifiers);
-        QCOMPARE(box->text(), QStringLiteral(" 73.767340617148"));
+        QApplication::clipboard()->setText("pasted");
+        // clang-format off
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> edits[] = {{Qt::Key_9, {}}, {Qt::Key_Backspace, {}},
+            {Qt::Key_Delete, {}}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier}};
+        // clang-format on
+        for (const auto& [key, modifiers] : edits) {
+            box->selectAll();
+            QTest::keyClick(box, key, modifiers);
+        }
+        QCOMPARE(box->text() + '|' + box->toolTip(), " 73.767340617148| 73.767340617148");
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("48"));
+        QCOMPARE(QApplication::clipboard()->text(), "48");
         box->clear();
         QCOMPARE(box->toolTip(), QString());
     }
 
     // Enter and Return press a focused button once, through its click, as Space does; a held key
-    // does not press it again, and Enter in a text box presses no button.
-    void enterPressesFocusedButton_data() {
-        QTest::addColumn<bool>("onButton");  // or on a text box beside it
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("repeats");  // key presses repeated while held
-        QTest::addColumn<int>("clicks");
-        const Qt::KeyboardModifiers none;
-        QTest::newRow("Return") << true << int(Qt::Key_Return) << none << 0 << 1;
-        QTest::newRow("keypad Enter")
-            << true << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 0 << 1;
-        QTest::newRow("Space") << true << int(Qt::Key_Space) << none << 0 << 1;
-        QTest::newRow("held Return") << true << int(Qt::Key_Return) << none << 5 << 1;
-        QTest::newRow("Ctrl+Return")
-            << true << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0 << 0;
-        QTest::newRow("Return in a text box") << false << int(Qt::Key_Return) << none << 0 << 0;
-    }
+    // (repeating after a delay) does not press it again, and Enter in a text box presses no button.
     void enterPressesFocusedButton() {
-        QFETCH(bool, onButton);
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(int, repeats);
-        QWidget window;
-        QPushButton* button = makeButton(&window, "Command1", "确 定", {0, 0, 795, 375}, {});
-        QWidget* box = createWidget(WidgetKind::Output, &window, "Text8", "", {0, 600, 675, 360},
-                                    kDefaultFontSpec);
-        QSignalSpy clicks(button, &QPushButton::clicked);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QWidget* target = onButton ? static_cast<QWidget*>(button) : box;
-        target->setFocus();
-        QTest::keyPress(target, Qt::Key(key), modifiers);
-        QTest::qWait(repeats > 0 ? 150 : 0);  // a held key repeats after a delay
-        for (int i = 0; i < repeats; ++i) {
-            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
-            QApplication::sendEvent(target, &repeat);
+        const Qt::KeyboardModifiers none;
+        // On the button or a text box beside it; the key; its modifiers; its repeats; the clicks.
+        // clang-format off
+        const std::tuple<bool, Qt::Key, Qt::KeyboardModifiers, int, int> rows[] = {{true, Qt::Key_Return, none, 0, 1},
+            {true, Qt::Key_Enter, Qt::KeypadModifier, 0, 1}, {true, Qt::Key_Space, none, 0, 1},
+            {true, Qt::Key_Return, none, 5, 1}, {true, Qt::Key_Return, Qt::ControlModifier, 0, 0},
+            {false, Qt::Key_Return, none, 0, 0}};
+        // clang-format on
+        for (const auto& [onButton, key, modifiers, repeats, clicks] : rows) {
+            QWidget window;
+            QPushButton* button = makeButton(&window, "Command1", "确 定", {0, 0, 795, 375}, {});
+            QWidget* box = createWidget(WidgetKind::Output, &window, "Text8", "",
+                                        {0, 600, 675, 360}, kDefaultFontSpec);
+            QSignalSpy clicked(button, &QPushButton::clicked);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QWidget* target = onButton ? static_cast<QWidget*>(button) : box;
+            target->setFocus();
+            QTest::keyPress(target, key, modifiers);
+            QTest::qWait(repeats > 0 ? 150 : 0);
+            for (int i = 0; i < repeats; ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+                QApplication::sendEvent(target, &repeat);
+            }
+            QTest::keyRelease(target, key, modifiers);
+            QTest::qWait(250);  // a click shown pressed comes 100 ms later
+            QCOMPARE(clicked.count(), clicks);
         }
-        QTest::keyRelease(target, Qt::Key(key), modifiers);
-        QTest::qWait(250);  // a click shown pressed comes 100 ms later
-        QTEST(int(clicks.count()), "clicks");
     }
 
     // The printed text copies as text and as an HTML table: a row per line, a cell per field
@@ -339,65 +308,31 @@ class ToolkitTest : public QObject {
         DrawingArea area;
         area.resize(400, 200);
         area.setCopiesText(true);
-        area.setLineRole(DrawingArea::LineRole::Title);
-        area.printAt(30, QStringLiteral("四杆机构运动分析"));
-        area.endLine();
-        area.setLineRole(DrawingArea::LineRole::Headings);
-        area.printAt(0, QStringLiteral("L1杆转角"));
-        area.printAt(11, QStringLiteral("L2杆转角"));
-        area.endLine();
-        area.setLineRole(DrawingArea::LineRole::Cells);
-        area.printAt(3, QStringLiteral(" 90 "));
-        area.printAt(4, QStringLiteral("-3.1<4&"));
-        area.endLine();
+        using enum DrawingArea::LineRole;
+        // clang-format off
+        const std::tuple<DrawingArea::LineRole, int, const char*, int, const char*> lines[] = {
+            {Title, 30, "四杆机构运动分析", 0, nullptr}, {Headings, 0, "L1杆转角", 11, "L2杆转角"}, {Cells, 3, " 90 ", 4, "-3.1<4&"}};
+        // clang-format on
+        for (const auto& [role, column1, field1, column2, field2] : lines) {
+            area.setLineRole(role);
+            area.printAt(column1, field1);
+            field2 != nullptr ? area.printAt(column2, field2) : void();
+            area.endLine();
+        }
         QCOMPARE(area.printedLines().size(), 4);
         area.copyToClipboard();
         const QMimeData* copied = QApplication::clipboard()->mimeData();
         QCOMPARE(copied->text(), area.printedText());
-        QCOMPARE(QString::fromUtf8(copied->data(QStringLiteral("text/html"))),
-                 QStringLiteral(
-                     "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head>"
-                     "<body><table>\n<tr><td colspan=\"2\">四杆机构运动分析</td></tr>\n"
-                     "<tr><th>L1杆转角</th><th>L2杆转角</th></tr>\n"
-                     "<tr><td>90</td><td>-3.1&lt;4&amp;</td></tr>\n</table></body></html>\n"));
+        QCOMPARE(QString::fromUtf8(copied->data("text/html")),
+                 "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n"
+                 "<tr><td "
+                 "colspan=\"2\">四杆机构运动分析</td></tr>\n<tr><th>L1杆转角</th><th>L2杆转角</"
+                 "th></tr>\n"
+                 "<tr><td>90</td><td>-3.1&lt;4&amp;</td></tr>\n</table></body></html>\n");
         area.clear();
         area.copyToClipboard();
-        QVERIFY(QApplication::clipboard()->mimeData()->hasText());
-        QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
-    }
-
-    // A save dialog proposes its name and opens in the folder of the file last written or chosen,
-    // whichever dialog chose it; cancelling changes nothing; a folder since removed is not used.
-    void saveDialogFolder() {
-        QTemporaryDir dirs[2];
-        // What is done in which folder, and the folder the next dialog opens in (-1: one that
-        // exists, the dialog's own choice).
-        const std::tuple<const char*, int, int> steps[] = {
-            {"write", 0, 0}, {"choose", 1, 1}, {"cancel", 0, 1}, {"remove", 1, -1}};
-        for (const auto& [act, folder, opensIn] : steps) {
-            const QString file = dirs[folder].filePath("a.csv");
-            if (act == QStringLiteral("write")) {
-                QVERIFY(writeFileReporting(nullptr, file, "x"));
-            } else if (act == QStringLiteral("remove")) {
-                QVERIFY(dirs[folder].remove());
-            } else {
-                const QString chosen = act == QStringLiteral("choose") ? file : QString();
-                QString answer;
-                fourbar::test::dialogsDuring(
-                    [&] {
-                        answer = askSaveFileName(nullptr, "导出", "*.csv", "csv", "运动参数.csv");
-                    },
-                    chosen);
-                QCOMPARE(answer, chosen);
-            }
-            const QList<fourbar::test::DialogSeen> seen = fourbar::test::dialogsDuring(
-                [] { askSaveFileName(nullptr, "导出", "*.csv", "csv", "运动参数.csv"); });
-            QCOMPARE(seen.size(), 1);
-            QVERIFY(opensIn < 0
-                        ? QFileInfo(seen[0].folder).isDir() && seen[0].folder != dirs[1].path()
-                        : seen[0].folder == dirs[opensIn].path());
-            QCOMPARE(seen[0].proposed, QStringLiteral("运动参数.csv"));
-        }
+        QVERIFY(QApplication::clipboard()->mimeData()->hasText() &&
+                !QApplication::clipboard()->mimeData()->hasHtml());
     }
 
     // Two timers of 1 ms that restart each other from their ticks alternate strictly, one a 16 ms
