@@ -65,9 +65,7 @@ QString askSaveFileName(QWidget* parent, const QString& caption, const QString& 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
-    const QString fileName = withDefaultSuffix(dialog.selectedFiles().constFirst(), defaultSuffix);
-    rememberFolderOf(fileName);
-    return fileName;
+    return withDefaultSuffix(dialog.selectedFiles().constFirst(), defaultSuffix);
 }
 
 }  // namespace fourbar::ui

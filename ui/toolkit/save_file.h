@@ -20,12 +20,13 @@ QString withDefaultSuffix(const QString& fileName, const QString& suffix);
 // Asks for the name of a file to save to. `filter` is the dialog's name filter, e.g.
 // "PNG 图片 (*.png)"; a name without suffix gets `defaultSuffix` (without the dot). The dialog
 // opens in the last folder used, when it still exists, proposing `proposedName` ("运动线图.png").
-// The folder of the name chosen becomes the last folder used. Empty when the user cancels.
+// Empty when the user cancels.
 QString askSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                         const QString& defaultSuffix, const QString& proposedName);
 
-// The folder of the file last written or chosen in a file dialog of the program, kept in the
-// user's settings and shared by all its file dialogs; empty before the first.
+// The folder of the file the program wrote last (writeFileReporting), kept in the user's settings
+// and shared by all its file dialogs; empty before the first. A folder chosen for a file that could
+// not be written is not remembered.
 QString lastFolder();
 
 }  // namespace fourbar::ui
