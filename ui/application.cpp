@@ -8,6 +8,7 @@
 #include "ui/diagrams/diagrams_window.h"
 #include "ui/main/main_window.h"
 #include "ui/table/table_window.h"
+#include "ui/toolkit/program_setup.h"
 
 namespace fourbar::ui {
 
@@ -26,7 +27,10 @@ Window& ensureWindow(std::unique_ptr<Window>& window, SharedState& state, Applic
 
 }  // namespace
 
-Application::Application() : main_(std::make_unique<MainWindow>(state_)) {
+Application::Application() {
+    // Before any window, so that every window and dialog finds the names and Qt's Chinese texts.
+    setUpProgram();
+    main_ = std::make_unique<MainWindow>(state_);
     MainWindow* main = main_.get();
     connect(main, &MainWindow::diagramsRequested, this, &Application::showDiagrams);
     connect(main, &MainWindow::displacementDiagramRequested, this,

@@ -19,7 +19,9 @@ class Application : public QObject {
     Q_OBJECT
 
   public:
-    // Creates the main window and shows it. The other windows are created when first shown.
+    // Sets up the program in the running Qt application (setUpProgram: settings names, Qt's
+    // Chinese texts), creates the main window and shows it. The other windows are created when
+    // first shown.
     Application();
     ~Application() override;
 

@@ -85,7 +85,7 @@ AnimationWindow::AnimationWindow(SharedState& state, QWidget* parent)
         stepBar_->setRange(kStepMinimum, kStepMaximum);
         stepBar_->setValue(kStepInitial);
     }
-    picture_->enableSavePicture(true);
+    picture_->enableSavePicture(true, QStringLiteral("机构运动.png"));
     eraseTimer_ = new Timer(this);
     eraseTimer_->setObjectName("Timer1");
     drawTimer_ = new Timer(this);

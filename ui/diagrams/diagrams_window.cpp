@@ -37,7 +37,7 @@ DiagramsWindow::DiagramsWindow(SharedState& state, QWidget* parent)
     setFont(defaultFont());
     buildWidgets<DiagramsWindow>(this, client_, kWidgets);
     plotArea_ = widget<DrawingArea>(this, "Picture1");
-    plotArea_->enableSavePicture(true);
+    plotArea_->enableSavePicture(true, QStringLiteral("运动线图.png"));
 }
 
 void DiagramsWindow::onAngleClicked() {

@@ -75,7 +75,7 @@ TableWindow::TableWindow(SharedState& state, QWidget* parent) : ChildWindow(pare
     endBox_ = widget<InputBox>(this, "Text3");
 
     listingArea_->setCopiesText(true);
-    listingArea_->enableSavePicture(true);
+    listingArea_->enableSavePicture(true, QStringLiteral("运动参数.png"));
     auto* exportCsv = new QAction(QStringLiteral("导出CSV..."), listingArea_);
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     listingArea_->addAction(exportCsv);
@@ -87,8 +87,9 @@ void TableWindow::onExportCsvTriggered() {
         showMessage(this, messages::analyseFirst);
         return;
     }
-    const QString fileName = askSaveFileName(
-        this, QStringLiteral("导出CSV"), QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"));
+    const QString fileName =
+        askSaveFileName(this, QStringLiteral("导出CSV"), QStringLiteral("CSV 文件 (*.csv)"),
+                        QStringLiteral("csv"), QStringLiteral("运动参数.csv"));
     if (!fileName.isEmpty()) {
         exportCsvTo(fileName);
     }
@@ -120,10 +121,14 @@ void TableWindow::beforeExit() {
 void TableWindow::list(ListingCommand command) {
     DrawingArea& area = *listingArea_;
     area.clear();
+    // The copy of the listing as a table: the title in one cell, the headings, the rows.
     setSongTi(area, kListingTitlePoints);
+    area.setLineRole(DrawingArea::LineRole::Title);
     print(listingTitle());
     setSongTi(area, kListingPoints);
+    area.setLineRole(DrawingArea::LineRole::Headings);
     print(listingHeading());
+    area.setLineRole(DrawingArea::LineRole::Cells);
 
     const Listing listing(state_);
     const ListingPlan plan =

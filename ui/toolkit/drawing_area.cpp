@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImageWriter>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -122,8 +123,17 @@ struct DrawingArea::Impl {
     int printY = 0;  // pixels from the top of the current (or next) line
     bool lineOpen = false;
     QStringList lines;  // printed text, fields padded with blanks to their columns
+    // The printed lines as their fields, for the HTML copy; a row ends at endLine() only.
+    struct Row {
+        LineRole role;
+        QStringList fields;
+    };
+    QList<Row> rows;
+    bool rowOpen = false;
+    LineRole lineRole = LineRole::Cells;
 
     QAction* savePicture = nullptr;
+    QString proposedPictureName;
 
     qreal ratio() const { return image.devicePixelRatio(); }  // 1 for the null image
     // Logical pixels to device pixels of the image.
@@ -222,6 +232,8 @@ void DrawingArea::clear() {
     d_->printY = 0;
     d_->lineOpen = false;
     d_->lines.clear();
+    d_->rows.clear();
+    d_->rowOpen = false;
     update();
 }
 
@@ -314,12 +326,17 @@ void DrawingArea::printAt(int column, const QString& text) {
     const int x = (col - 1) * (cell ? d_->textCell.width() : metrics.averageCharWidth());
     const int baseline = cell ? (d_->textCell.height() * 7 + 4) / 8 : metrics.ascent();
     if (d_->lineOpen && x < d_->printX) {
-        endLine();
+        breakLine();
     }
     if (!d_->lineOpen) {
         d_->lines.append(QString());
         d_->lineOpen = true;
     }
+    if (!d_->rowOpen) {
+        d_->rows.append({d_->lineRole, {}});
+        d_->rowOpen = true;
+    }
+    d_->rows.last().fields.append(text);
     fitImage();
     {
         QPainter painter(&d_->image);  // logical coordinates; glyphs rendered at device resolution
@@ -342,12 +359,24 @@ void DrawingArea::printAt(int column, const QString& text) {
 }
 
 void DrawingArea::endLine() {
+    if (!d_->rowOpen) {
+        d_->rows.append({d_->lineRole, {}});  // an empty line
+    }
+    d_->rowOpen = false;
+    breakLine();
+}
+
+void DrawingArea::breakLine() {
     if (!d_->lineOpen) {
         d_->lines.append(QString());  // an empty line
     }
     d_->lineOpen = false;
     d_->printX = 0;
     d_->printY += d_->lineHeight();
+}
+
+void DrawingArea::setLineRole(LineRole role) {
+    d_->lineRole = role;
 }
 
 bool DrawingArea::printPositionBelowBottom() const {
@@ -371,9 +400,43 @@ QStringList DrawingArea::printedLines() const {
     return d_->lines;
 }
 
+QString DrawingArea::printedHtml() const {
+    qsizetype columns = 1;
+    for (const Impl::Row& row : d_->rows) {
+        if (row.role != LineRole::Title) {
+            columns = std::max(columns, row.fields.size());
+        }
+    }
+    auto cell = [](const char* tag, const QString& text, const QString& attributes = QString()) {
+        return QStringLiteral("<%1%2>%3</%1>")
+            .arg(QLatin1String(tag), attributes, text.trimmed().toHtmlEscaped());
+    };
+    QString html = QStringLiteral(
+        "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n");
+    for (const Impl::Row& row : d_->rows) {
+        html += QLatin1String("<tr>");
+        if (row.role == LineRole::Title) {
+            html += cell("td", row.fields.join(QLatin1Char(' ')),
+                         QStringLiteral(" colspan=\"%1\"").arg(columns));
+        } else {
+            for (const QString& field : row.fields) {
+                html += cell(row.role == LineRole::Headings ? "th" : "td", field);
+            }
+        }
+        html += QLatin1String("</tr>\n");
+    }
+    html += QLatin1String("</table></body></html>\n");
+    return html;
+}
+
 void DrawingArea::copyToClipboard() const {
     if (d_->copiesText) {
-        QApplication::clipboard()->setText(printedText());
+        auto* data = new QMimeData;
+        data->setText(printedText());
+        if (!d_->rows.isEmpty()) {
+            data->setData(QStringLiteral("text/html"), printedHtml().toUtf8());
+        }
+        QApplication::clipboard()->setMimeData(data);
     } else {
         QApplication::clipboard()->setImage(shownImage());
     }
@@ -403,7 +466,8 @@ const QImage& DrawingArea::shownImage() const {
     return d_->held.isNull() ? image() : d_->held;
 }
 
-void DrawingArea::enableSavePicture(bool on) {
+void DrawingArea::enableSavePicture(bool on, const QString& proposedName) {
+    d_->proposedPictureName = proposedName;
     if (on) {
         addAction(d_->savePicture);
     } else {
@@ -433,7 +497,7 @@ bool DrawingArea::savePicture(const QString& fileName) {
 void DrawingArea::savePictureAs() {
     const QString fileName =
         askSaveFileName(this, QStringLiteral("保存图片"), QStringLiteral("PNG 图片 (*.png)"),
-                        QStringLiteral("png"));
+                        QStringLiteral("png"), d_->proposedPictureName);
     if (!fileName.isEmpty()) {
         savePicture(fileName);
     }

@@ -69,15 +69,29 @@ class DrawingArea : public QWidget {
     void printAt(int column, const QString& text);
     static constexpr int kMaxColumn = 4096;  // far right of any area; keeps the text bounded
     void endLine();  // ends the current line; the next field starts on the next line
+
+    // What the lines begun from now on are in the HTML copy of the printed text (a setting kept,
+    // like the text font, until changed).
+    enum class LineRole {
+        Cells,     // one cell per field
+        Headings,  // one heading cell per field
+        Title,     // the fields joined by a blank in one cell as wide as the table
+    };
+    void setLineRole(LineRole role);
     // True once the next line would start at or below the area's bottom edge (cannot be seen).
     bool printPositionBelowBottom() const;
 
     // The printed text as plain lines, fields padded with blanks to their columns.
     QString printedText() const;
     QStringList printedLines() const;
+    // The printed text as an HTML table (UTF-8 declared), so that a paste into a spreadsheet fills
+    // cells: one row per line ended by endLine() (a field that went on to the next text line stays
+    // in its row), one cell per field as printed, its blanks trimmed and its text escaped.
+    QString printedHtml() const;
 
     // "复制": the picture as shown, as an image at device resolution; or, for an area that copies
-    // text, its printed text.
+    // text, its printed text as text/plain and, once a line is printed, as text/html
+    // (printedHtml).
     void copyToClipboard() const;
     // Copy gives the printed text instead of the picture (the data listing), even when empty.
     void setCopiesText(bool on);
@@ -91,7 +105,8 @@ class DrawingArea : public QWidget {
     const QImage& shownImage() const;
 
     // Adds "保存图片..." to the context menu (or takes it away); off until a window asks for it.
-    void enableSavePicture(bool on);
+    // Its file dialog proposes `proposedName` ("运动线图.png").
+    void enableSavePicture(bool on, const QString& proposedName = QString());
     // Writes the picture as a PNG at device resolution, through a temporary file: on failure a
     // message box names the file and the reason, no file is left, and the result is false.
     bool savePicture(const QString& fileName);
@@ -111,6 +126,8 @@ class DrawingArea : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Ends the text line and moves the print position to the start of the next one.
+    void breakLine();
     // The image follows the widget's device pixel ratio and grows with the widget; it never loses
     // what is drawn (after a change of ratio, the drawing is rescaled).
     void fitImage();

@@ -5,14 +5,26 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 
 #include "ui/toolkit/message_box.h"
 
 namespace fourbar::ui {
 
+namespace {
+
+const QString kLastFolderKey = QStringLiteral("fileDialogs/lastFolder");
+
+void rememberFolderOf(const QString& fileName) {
+    QSettings().setValue(kLastFolderKey, QFileInfo(fileName).absolutePath());
+}
+
+}  // namespace
+
 bool writeFileReporting(QWidget* parent, const QString& fileName, const QByteArray& bytes) {
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        rememberFolderOf(fileName);
         return true;
     }
     // The temporary file goes with `file` unless commit() already removed it.
@@ -28,8 +40,12 @@ QString withDefaultSuffix(const QString& fileName, const QString& suffix) {
     return QFileInfo(fileName).suffix().isEmpty() ? fileName + QLatin1Char('.') + suffix : fileName;
 }
 
+QString lastFolder() {
+    return QSettings().value(kLastFolderKey).toString();
+}
+
 QString askSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                        const QString& defaultSuffix) {
+                        const QString& defaultSuffix, const QString& proposedName) {
     QFileDialog dialog(parent, caption);
     dialog.setObjectName(QStringLiteral("saveFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -38,6 +54,14 @@ QString askSaveFileName(QWidget* parent, const QString& caption, const QString& 
     // Qt's own dialog adds the suffix before it asks about overwriting; a platform dialog may
     // not, hence withDefaultSuffix below as well.
     dialog.setDefaultSuffix(defaultSuffix);
+    const QString folder = lastFolder();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        dialog.setDirectory(folder);
+    }
+    if (!proposedName.isEmpty()) {
+        // A full path: a platform dialog would take a bare name as one in the current directory.
+        dialog.selectFile(dialog.directory().filePath(proposedName));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }

@@ -3,9 +3,9 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/output_box.h"
 #include "ui/toolkit/twips.h"
 
 namespace fourbar::ui {
@@ -24,7 +24,7 @@ QWidget* createWidget(WidgetKind kind, QWidget* parent, const char* name, const 
         case WidgetKind::Input:
             return makeInputBox(parent, name, rect, font);
         case WidgetKind::Output: {
-            auto* box = new QLineEdit(parent);
+            auto* box = new OutputBox(parent);
             box->setObjectName(QString::fromLatin1(name));
             box->setGeometry(twipsRect(rect.left, rect.top, rect.width, rect.height));
             box->setFont(font);

@@ -22,7 +22,7 @@ enum class WidgetKind {
     OneLineLabel,  // a caption a little wider than its label: on one line that reaches past the
                    // label's right edge, never broken onto a second line
     Input,         // an InputBox, which empties itself when the user gives it the focus
-    Output,        // a plain text box that a command writes into
+    Output,        // an OutputBox: a command writes into it, the user reads and copies
     Button,
     Picture,    // a DrawingArea
     ScrollBar,  // horizontal; the window sets its range

@@ -16,6 +16,7 @@
 
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/enter_click.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/twips.h"
 
@@ -273,7 +274,9 @@ QRect designGeometry(const QWidget* widget) {
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                         const QFont& font) {
-    return place<QPushButton>(new WrappingButton(caption, parent), name, rect, font);
+    auto* button = place<QPushButton>(new WrappingButton(caption, parent), name, rect, font);
+    clickOnEnter(button);
+    return button;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, TwipRect rect,

@@ -51,7 +51,7 @@ void drawCaptionLine(QPainter& painter, const CaptionLine& line);
 QRect designGeometry(const QWidget* widget);
 
 // Buttons word-wrap their caption to their width, so tall narrow buttons stack it one character
-// per line.
+// per line. Enter and Return press a focused button, as Space and the mouse do (clickOnEnter).
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                         const QFont& font);
 // Labels wrap their caption the same way where their height holds the wrapped lines (`wrap`

@@ -5,8 +5,10 @@
 
 #include "core/analysis.h"
 #include "core/motion_parameters.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/animation/animation_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/program_setup.h"
 #include "ui/toolkit/timer.h"
 
 using namespace fourbar;
@@ -58,6 +60,9 @@ class AnimationWindowTest : public QObject {
     }
 
   private slots:
+    // Qt's Chinese texts, as the application sets them up.
+    void initTestCase() { ui::setUpProgram(); }
+
     // A fresh window on a fresh state for every test and row. Each erase step must take away the
     // figure drawn last.
     void init() {
@@ -112,7 +117,8 @@ class AnimationWindowTest : public QObject {
 
     // Every caption as the window is loaded, the step bar at 3 of 1..10. It opens with its picture
     // focused; Tab from "退出" reaches the step bar, whose Right arrow moves one step as a drag
-    // does. Before any analysis Demonstrate refuses with the message.
+    // does, shown in the read-only Text2 and its tooltip. Before any analysis Demonstrate refuses
+    // with the message.
     void asLoaded() {
         QCOMPARE(w_->windowTitle(), "动态演示");
         const std::pair<const char*, const char*> captions[] = {
@@ -131,16 +137,11 @@ class AnimationWindowTest : public QObject {
         QCOMPARE(QApplication::focusWidget()->objectName(), "HScroll1");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(w_->frameStep(), 4);
-        QCOMPARE(w_->findChild<QWidget*>("Text2")->property("text").toString(), "4");
-        QString seen;
-        QTimer::singleShot(50, [&seen] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen = box->text();
-                box->accept();
-            }
-        });
-        click("Command1");
-        QCOMPARE(seen, "请先执行运动分析");
+        auto* stepBox = w_->findChild<QLineEdit*>("Text2");
+        QCOMPARE(stepBox->text() + '|' + stepBox->toolTip(), "4|4");
+        QVERIFY(stepBox->isReadOnly());
+        QCOMPARE(test::dialogsDuring([this] { click("Command1"); }),
+                 QStringList("四杆机构|请先执行运动分析|确定"));
     }
 
     // At coefficient 5 the double rocker's B at 30 degrees lands on (199, 119). An erase takes it

@@ -194,7 +194,7 @@ class WindowLayoutTest : public QObject {
     // The linkage is drawn to the scale of the client size as laid out, however little of it a
     // small screen shows: the same range of motion before and after.
     void pictureKeepsItsScale() {
-        app_->state().inputs = {150, 220, 250, 300, 100, 0, -1, {}, 0};
+        app_->state().inputs = {150, 220, 250, 300, 100, -1};
         fourbar::executeAnalysis(app_->state());
         AnimationWindow* window = app_->animationWindow();
         window->onRangeClicked();

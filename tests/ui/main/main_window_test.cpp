@@ -5,10 +5,12 @@
 #include <QtWidgets>
 
 #include "tests/preset_outputs.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/application.h"
 #include "ui/main/main_window.h"
 #include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/save_file.h"
 #include "ui/toolkit/widgets.h"
 
 namespace {
@@ -40,20 +42,12 @@ class MainWindowTest : public QObject {
     }
 
     // Triggers a menu item or clicks a button of `w` (by default the main window); returns the
-    // message boxes it opened as "caption|text", each closed with OK.
+    // message boxes it opened as "caption|text|buttons", each closed with OK.
     QStringList run(const char* name, QWidget* w = nullptr) {
-        QStringList messages;
-        QTimer poll;
-        poll.callOnTimeout([&messages] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages << box->windowTitle() + '|' + box->text();
-                box->accept();
-            }
-        });
-        poll.start(10);
         QObject* item = (w != nullptr ? w : form1())->findChild<QObject*>(name);
-        QMetaObject::invokeMethod(item, qobject_cast<QAction*>(item) ? "trigger" : "click");
-        return messages;
+        return fourbar::test::dialogsDuring([item] {
+            QMetaObject::invokeMethod(item, qobject_cast<QAction*>(item) ? "trigger" : "click");
+        });
     }
 
   private slots:
@@ -114,9 +108,10 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // The presets' outputs, each command by its button or, for the double rockers, its menu item.
-    // Clear empties Text8..Text14 and the maxima and keeps the inputs; cancel empties the inputs,
-    // and execute still uses the confirmed values. "K" in Text11 before the execute: only a
+    // The presets' outputs, each command by its button or, for the double rockers, its menu item;
+    // typing into the outputs changes nothing, and each has its text as tooltip. Clear empties
+    // Text8..Text14 and the maxima and keeps the inputs; cancel empties the inputs, and
+    // execute still uses the confirmed values. "K" in Text11 before the execute: only a
     // crank-rocker writes it.
     void presetsClearAndCancel() {
         for (const fourbar::golden::PresetOutputs& golden : fourbar::golden::kPresetOutputs) {
@@ -136,6 +131,10 @@ class MainWindowTest : public QObject {
             QStringList outputs;
             for (const auto& text : golden.texts) {
                 outputs << (text ? QString::fromUtf8(text->data(), text->size()) : "K");
+            }
+            for (int n = 8; n <= 14; ++n) {  // read-only, their whole text as their tooltip
+                QTest::keyClicks(box(n), "1");
+                QCOMPARE(box(n)->toolTip(), box(n)->text());
             }
             QCOMPARE(boxes(1, 6) + boxes(8, 14), "|||||" + outputs.join('|'));
             QCOMPARE(box(9)->cursorPosition(), 0);  // a long number shows its leading digits
@@ -179,14 +178,14 @@ class MainWindowTest : public QObject {
             box(n)->setText(texts[n - 1]);
         }
         run("Command1");
-        QCOMPARE(run("Command7"), QStringList("四杆机构|" + message));
+        QCOMPARE(run("Command7"), QStringList("四杆机构|" + message + "|确定"));
         QCOMPARE(boxes(8, 14), panel);
         QCOMPARE(app_->state().analysis != analysis, analysed);
         QCOMPARE(app_->state().maxima == maxima, !analysed);
         // A click into a confirmed box zeroes its length: refused too.
         if (message == lengths()) {
             QTest::mouseClick(box(3), Qt::LeftButton);
-            QCOMPARE(run("opration"), QStringList("四杆机构|" + lengths()));
+            QCOMPARE(run("opration"), QStringList("四杆机构|" + lengths() + "|确定"));
         }
     }
 
@@ -208,6 +207,46 @@ class MainWindowTest : public QObject {
         QCOMPARE(app_->state().maxima.omega3, 12.9815623742442);
         run("clear");
         QCOMPARE(app_->state().maxima, fourbar::Maxima{});
+    }
+
+    // Return on the focused "确 定" confirms the preset "曲柄摇杆"; Enter (keypad) on the focused
+    // "执行" then executes it.
+    void keysPressButtons() {
+        run("crankrocker");
+        QWidget* confirm = form1()->findChild<QWidget*>("Command1");
+        confirm->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(confirm, Qt::Key_Return);
+        QTRY_COMPARE(linkage().L1, 150.0);
+        QWidget* execute = form1()->findChild<QWidget*>("Command7");
+        execute->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(execute, Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE(box(8)->text(), "B型曲柄摇杆机构");
+    }
+
+    // Each file dialog opens in the folder of the file written last, proposes its name, in
+    // Chinese ("保存(&S)"), and writes the file chosen, whose folder becomes the last one.
+    void fileDialogs() {
+        // The command showing the window, the action of its picture's menu, the name proposed.
+        // clang-format off
+        const std::tuple<const char*, const char*, QString> rows[] = {{"Command3", "savePictureAction", "运动线图.png"},
+            {"Command4", "savePictureAction", "运动参数.png"}, {"Command4", "exportCsv", "运动参数.csv"},
+            {"Command6", "savePictureAction", "机构运动.png"}};
+        // clang-format on
+        for (const auto& [show, action, proposed] : rows) {
+            init();
+            const QTemporaryDir before;
+            const QTemporaryDir chosen;
+            QVERIFY(fourbar::ui::writeFileReporting(nullptr, before.filePath("x"), "x"));
+            for (const char* command : {"crankrocker", "Command1", "Command7", show}) {
+                run(command);
+            }
+            QAction* item = shownForms().value(0)->findChild<QAction*>(action);
+            QCOMPARE(
+                fourbar::test::dialogsDuring([item] { item->trigger(); }, chosen.filePath("out")),
+                QStringList(before.path() + '|' + proposed + "|保存(&S)"));
+            QVERIFY(QFileInfo::exists(chosen.filePath("out." + QFileInfo(proposed).suffix())));
+            QCOMPARE(fourbar::ui::lastFolder(), chosen.path());
+        }
     }
 
     // Exactly one window is visible at a time. Each other window is created once, then only shown

@@ -4,8 +4,10 @@
 
 #include "core/listing.h"
 #include "core/motion_parameters.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/program_setup.h"
 #include "ui/toolkit/widget_table.h"
 
 using namespace fourbar;
@@ -14,24 +16,9 @@ using ui::widget;
 
 namespace {
 
-// Runs `act`; returns the texts of the message boxes it opened, each closed with OK.
-QStringList messagesDuring(const std::function<void()>& act) {
-    QStringList messages;
-    QTimer poll;
-    poll.callOnTimeout([&messages] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            messages << box->text();
-            box->accept();
-        }
-    });
-    poll.start(0);
-    act();
-    return messages;
-}
-
-// Clicks a button of `w`; returns the texts of the message boxes it opened.
+// Clicks a button of `w`; returns the message boxes it opened (test::dialogsDuring).
 QStringList click(const TableWindow& w, const char* button) {
-    return messagesDuring([&] { widget<QPushButton>(&w, button)->click(); });
+    return test::dialogsDuring([&] { widget<QPushButton>(&w, button)->click(); });
 }
 
 // The inputs L1..L4 (mm) with n 100 r/min and M -1, analysed.
@@ -48,6 +35,9 @@ class TableWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Qt's Chinese texts, as the application sets them up.
+    void initTestCase() { ui::setUpProgram(); }
+
     // From 90 to 200 every 2 degrees the listing stops at the area's bottom edge: the title, the
     // heading and 45 of the 56 rows. "清零" empties the boxes and keeps the listing; "退出" empties
     // the listing (the main window's tests follow the exit itself). The quarters refuse a
@@ -72,11 +62,34 @@ class TableWindowTest : public QObject {
         click(w, "Command2");
         QVERIFY(w.listingArea()->printedLines().isEmpty());
         state = analysed(250, 220, 150, 300);
-        QCOMPARE(click(w, "Command3"), QStringList("请选择范围及间隔"));
+        QCOMPARE(click(w, "Command3"), QStringList("四杆机构|请选择范围及间隔|确定"));
         QCOMPARE(w.listingArea()->printedLines().size(), 2);
         state = analysed(300, 150, 220, 250);
-        QCOMPARE(click(w, "Command4"), QStringList("数据不在此范围内"));
+        QCOMPARE(click(w, "Command4"), QStringList("四杆机构|数据不在此范围内|确定"));
         QCOMPARE(w.listingArea()->printedLines().size(), 2);
+    }
+
+    // Return on the focused display command lists (crank-rocker, 90 to 100 every 10). The copy of
+    // the listing is its text and an HTML table of the same lines: the title in one cell, seven
+    // headings, seven cells per row.
+    void keyboardAndCopy() {
+        SharedState state = analysed(150, 220, 250, 300);
+        TableWindow w(state);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        widget<QLineEdit>(&w, "Text2")->setText("90");
+        widget<QLineEdit>(&w, "Text3")->setText("100");
+        QTest::keyClick(widget<QPushButton>(&w, "Command1"), Qt::Key_Return);
+        QTRY_COMPARE(w.listingArea()->printedLines().size(), 4);
+        w.listingArea()->copyToClipboard();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        const QString html = copied->html();
+        QCOMPARE(QList({html.count("<tr>"), html.count("<th>"), html.count("<td>")}),
+                 QList<qsizetype>({4, 7, 14}));
+        QVERIFY(
+            html.contains("<tr><td>90</td><td>21.62</td><td>112.45</td><td>-2.73</td>"
+                          "<td>5.84</td><td>30.22</td><td>31.28</td></tr>"));
+        QCOMPARE(copied->text(), w.listingArea()->printedText());
     }
 
     // The window opens with the display command focused; every caption against its text.
@@ -104,10 +117,12 @@ class TableWindowTest : public QObject {
         const QTemporaryDir dir;
         const QString path = dir.filePath("rows.csv");
         const QString unwritable = dir.filePath("rows.csv/rows.csv");  // under a file
-        QCOMPARE(messagesDuring([&] { w.exportCsvTo(path); }), QStringList("请先执行运动分析"));
+        QCOMPARE(test::dialogsDuring([&] { w.exportCsvTo(path); }),
+                 QStringList("四杆机构|请先执行运动分析|确定"));
         state = analysed(150, 220, 250, 300);
-        QVERIFY(messagesDuring([&] { w.exportCsvTo(path); }).isEmpty());
-        QVERIFY(messagesDuring([&] { w.exportCsvTo(unwritable); }).value(0).contains(unwritable));
+        QVERIFY(test::dialogsDuring([&] { w.exportCsvTo(path); }).isEmpty());
+        QVERIFY(
+            test::dialogsDuring([&] { w.exportCsvTo(unwritable); }).value(0).contains(unwritable));
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList("rows.csv"));
         QFile file(path);

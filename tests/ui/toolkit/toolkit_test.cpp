@@ -1,10 +1,13 @@
 // Tests of the toolkit layer: twips, fonts, captions, the drawing area (scale, erasing,
-// persistence, columns, device resolution, copy and save), the input box's focus emptying and the
-// 16 ms timers. Run at 100 % and, the functions that hold at any ratio, at QT_SCALE_FACTOR=2.
+// persistence, columns, device resolution, copy and save), the input box's focus emptying, the
+// output box, Enter on buttons and the 16 ms timers. Run at 100 % and,
+// the functions that hold at any ratio, at QT_SCALE_FACTOR=2.
 #include <QtTest>
 #include <QtWidgets>
 
+#include "tests/ui/ui_test_support.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/output_box.h"
 #include "ui/toolkit/timer.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
@@ -24,6 +27,19 @@ QRect inkBox(const QImage& image) {
     }
     return box;
 }
+
+// Fills a text box's panel red where the style is told the box is read-only, as some styles grey
+// it.
+class ReadOnlyRedStyle : public QProxyStyle {
+  public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element == PE_PanelLineEdit && (option->state & State_ReadOnly)) {
+            painter->fillRect(option->rect, Qt::red);
+        }
+    }
+};
 
 }  // namespace
 
@@ -122,19 +138,6 @@ class ToolkitTest : public QObject {
     void picture() {
         const int ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2 : 1;
         QTemporaryDir dir;
-        QString shown;  // title|text of each message box, one after the other
-        QTimer poll;    // answers the file dialog and the message boxes
-        poll.callOnTimeout([&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                dialog->selectFile(dir.filePath("picture"));
-                static_cast<QDialog*>(dialog)->accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                shown += box->windowTitle() + '|' + box->text();
-                box->accept();
-            }
-        });
-        poll.start(10);
         QWidget window;
         auto* area = new DrawingArea(&window);
         area->setGeometry(0, 0, 100, 80);
@@ -156,13 +159,16 @@ class ToolkitTest : public QObject {
         area->holdScreen(false);
         area->enableSavePicture(true);
         QCOMPARE(area->actions().constLast()->text(), QStringLiteral("保存图片..."));
-        area->actions().constLast()->trigger();
+        fourbar::test::dialogsDuring([area] { area->actions().constLast()->trigger(); },
+                                     dir.filePath("picture"));
         QImage saved(dir.filePath("picture.png"), "PNG");
         QCOMPARE(saved.dotsPerMeterX(), qRound(96 / 0.0254 * ratio));
         QVERIFY(saved.convertToFormat(QImage::Format_RGB32) == area->image());  // ratio aside
         const QString missing = dir.filePath("missing/picture.png");
-        QVERIFY(!area->savePicture(missing));
-        QVERIFY2(shown.startsWith("四杆机构|无法保存文件 " + missing + "："), qPrintable(shown));
+        const QStringList shown =
+            fourbar::test::dialogsDuring([&] { QVERIFY(!area->savePicture(missing)); });
+        QVERIFY2(shown.value(0).startsWith("四杆机构|无法保存文件 " + missing + "："),
+                 qPrintable(shown.join('\n')));
         QCOMPARE(QDir(dir.path()).entryList(), QStringList({".", "..", "picture.png"}));
         area->printAt(2, QStringLiteral("四杆 L3杆角加速 12.5"));
         const QImage image = area->image();
@@ -227,6 +233,107 @@ class ToolkitTest : public QObject {
             QCOMPARE(box->text().isEmpty(), empties);
             QCOMPARE(resets.count(), int(empties));
         }
+    }
+
+    // An output box keeps its text whatever the user types, and its text can be selected with the
+    // cursor keys and copied. Its tooltip is its text, none while empty. It looks like a box that
+    // can be edited, in a style that marks read-only boxes too.
+    void outputBox() {
+        ReadOnlyRedStyle style;
+        QWidget window;
+        auto* box = new OutputBox(&window);
+        for (QLineEdit* b : {static_cast<QLineEdit*>(box), new QLineEdit(&window)}) {
+            b->setStyle(&style);
+            b->setText(" 73.767340617148");
+        }
+        QCOMPARE(box->grab().toImage(), window.findChildren<QLineEdit*>()[1]->grab().toImage());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        QApplication::clipboard()->setText("pasted");
+        // clang-format off
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> edits[] = {{Qt::Key_9, {}}, {Qt::Key_Backspace, {}},
+            {Qt::Key_Delete, {}}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier}};
+        // clang-format on
+        for (const auto& [key, modifiers] : edits) {
+            box->selectAll();
+            QTest::keyClick(box, key, modifiers);
+        }
+        QCOMPARE(box->text() + '|' + box->toolTip(), " 73.767340617148| 73.767340617148");
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), "48");
+        box->clear();
+        QCOMPARE(box->toolTip(), QString());
+    }
+
+    // Enter and Return press a focused button once, through its click, as Space does; a held key
+    // (repeating after a delay) does not press it again, and Enter in a text box presses no button.
+    void enterPressesFocusedButton() {
+        const Qt::KeyboardModifiers none;
+        // On the button or a text box beside it; the key; its modifiers; its repeats; the clicks.
+        // clang-format off
+        const std::tuple<bool, Qt::Key, Qt::KeyboardModifiers, int, int> rows[] = {{true, Qt::Key_Return, none, 0, 1},
+            {true, Qt::Key_Enter, Qt::KeypadModifier, 0, 1}, {true, Qt::Key_Space, none, 0, 1},
+            {true, Qt::Key_Return, none, 5, 1}, {true, Qt::Key_Return, Qt::ControlModifier, 0, 0},
+            {false, Qt::Key_Return, none, 0, 0}};
+        // clang-format on
+        for (const auto& [onButton, key, modifiers, repeats, clicks] : rows) {
+            QWidget window;
+            QPushButton* button = makeButton(&window, "Command1", "确 定", {0, 0, 795, 375}, {});
+            QWidget* box = createWidget(WidgetKind::Output, &window, "Text8", "",
+                                        {0, 600, 675, 360}, kDefaultFontSpec);
+            QSignalSpy clicked(button, &QPushButton::clicked);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QWidget* target = onButton ? static_cast<QWidget*>(button) : box;
+            target->setFocus();
+            QTest::keyPress(target, key, modifiers);
+            QTest::qWait(repeats > 0 ? 150 : 0);
+            for (int i = 0; i < repeats; ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+                QApplication::sendEvent(target, &repeat);
+            }
+            QTest::keyRelease(target, key, modifiers);
+            QTest::qWait(250);  // a click shown pressed comes 100 ms later
+            QCOMPARE(clicked.count(), clicks);
+        }
+    }
+
+    // The printed text copies as text and as an HTML table: a row per line, a cell per field
+    // (trimmed, escaped), headings as heading cells, the title in one cell across the table; a
+    // field that went on to the next text line stays in its row. An empty listing copies no table.
+    void listingCopy() {
+        DrawingArea area;
+        area.resize(400, 200);
+        area.setCopiesText(true);
+        using enum DrawingArea::LineRole;
+        // clang-format off
+        const std::tuple<DrawingArea::LineRole, int, const char*, int, const char*> lines[] = {
+            {Title, 30, "四杆机构运动分析", 0, nullptr}, {Headings, 0, "L1杆转角", 11, "L2杆转角"}, {Cells, 3, " 90 ", 4, "-3.1<4&"}};
+        // clang-format on
+        for (const auto& [role, column1, field1, column2, field2] : lines) {
+            area.setLineRole(role);
+            area.printAt(column1, field1);
+            field2 != nullptr ? area.printAt(column2, field2) : void();
+            area.endLine();
+        }
+        QCOMPARE(area.printedLines().size(), 4);
+        area.copyToClipboard();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text(), area.printedText());
+        QCOMPARE(QString::fromUtf8(copied->data("text/html")),
+                 "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n"
+                 "<tr><td "
+                 "colspan=\"2\">四杆机构运动分析</td></tr>\n<tr><th>L1杆转角</th><th>L2杆转角</"
+                 "th></tr>\n"
+                 "<tr><td>90</td><td>-3.1&lt;4&amp;</td></tr>\n</table></body></html>\n");
+        area.clear();
+        area.copyToClipboard();
+        QVERIFY(QApplication::clipboard()->mimeData()->hasText() &&
+                !QApplication::clipboard()->mimeData()->hasHtml());
     }
 
     // Two timers of 1 ms that restart each other from their ticks alternate strictly, one a 16 ms
