@@ -4,7 +4,8 @@
 #   run   the programs alone: the packages of `setup.sh run`, configured without the tests and
 #         benchmarks, so neither GoogleTest nor Google Benchmark is needed
 #   test  with the tests and benchmarks, after `setup.sh test`
-# BUILD_DIR=<dir> builds there instead of the default preset's directory.
+# The programs alone are built in build/run, so that they never switch the tests off in the test
+# build, build/default. BUILD_DIR=<dir> builds there instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 purpose="${1:-}"
@@ -21,6 +22,9 @@ if [ -z "$target" ]; then
 fi
 
 bash scripts/setup.sh "$purpose" >&2
+if [ "$purpose" = run ] && [ -z "${BUILD_DIR:-}" ]; then
+    BUILD_DIR=build/run
+fi
 if [ -n "${BUILD_DIR:-}" ]; then
     cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "${options[@]}" >&2
     build="$BUILD_DIR"
