@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time (exec to the main window's first paint) and resident memory (crank-rocker executed,
-# all four windows opened once) of the program, offscreen and under Xvfb.
-# Usage: bash bench/startup.sh [runs]   (default 10 runs per platform)
+# all four windows opened once) of the program, offscreen and under Xvfb; then the whole process's
+# run time up to its event loop's first turn against a bare Qt window's, in alternating pairs.
+# Usage: bash bench/startup.sh [runs]   (default 10 runs per platform, and 15 pairs)
 # BUILD_DIR=<dir> builds in that directory instead of the default preset's. STARTUP_BOOST=0 keeps
 # the normal scheduling priority (see below).
 set -euo pipefail
@@ -20,9 +21,14 @@ runs="${1:-10}"
 
 if [ -z "${FOURBAR_STARTUP_PROBE:-}" ]; then
     build="$(bash scripts/build-target.sh test fourbar-startup-probe)"
+    bash scripts/build-target.sh test fourbar >/dev/null
+    bash scripts/build-target.sh test fourbar-bare-window >/dev/null
+    bash scripts/build-target.sh test fourbar-quit-at-first-turn >/dev/null
     FOURBAR_STARTUP_PROBE="$(realpath "$build/bench/fourbar-startup-probe")"
+    export FOURBAR_STARTUP_BUILD="$(realpath "$build")"
 fi
 probe="$FOURBAR_STARTUP_PROBE"
+build="${FOURBAR_STARTUP_BUILD:-$(dirname "$(dirname "$probe")")}"
 
 # One series is a discarded warm-up run (page cache, font caches), then `runs` measured runs, each
 # a line of key=value figures from the probe.
@@ -53,7 +59,43 @@ summarise() {
         }'
 }
 
+# Microseconds from the start to the end of one offscreen run of `$1`, whose event loop ends at its
+# first turn.
+whole_run_us() {
+    local start end
+    start=$(date +%s%N)
+    LD_PRELOAD="$build/bench/libfourbar-quit-at-first-turn.so" QT_QPA_PLATFORM=offscreen "$1" \
+        >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000))
+}
+
+# The program against the bare window, in alternating pairs after one warm-up run of each: their
+# medians and the ratio (the goal is 1.10 or less).
+compare_with_bare_window() {
+    local pairs="${1:-15}" program="$build/app/fourbar" bare="$build/bench/fourbar-bare-window"
+    whole_run_us "$program" >/dev/null
+    whole_run_us "$bare" >/dev/null
+    for ((i = 0; i < pairs; i++)); do
+        echo "program $(whole_run_us "$program")"
+        echo "bare $(whole_run_us "$bare")"
+    done | awk -v pairs="$pairs" '
+        { v[$1, ++n[$1]] = $2 }
+        function median(k,   i, j, x, a) {
+            for (i = 1; i <= n[k]; i++) a[i] = v[k, i]
+            for (i = 2; i <= n[k]; i++) { x = a[i]; j = i - 1
+                while (j >= 1 && a[j] > x) { a[j + 1] = a[j]; j-- } a[j + 1] = x }
+            return (n[k] % 2) ? a[(n[k] + 1) / 2] : (a[n[k] / 2] + a[n[k] / 2 + 1]) / 2
+        }
+        END {
+            p = median("program") / 1000; b = median("bare") / 1000
+            printf "whole process to the first turn of the event loop, offscreen (%d pairs):\n", pairs
+            printf "  program %.1f ms, bare window %.1f ms, ratio %.2f (goal 1.10)\n", p, b, p / b
+        }'
+}
+
 measure() {
+    compare_with_bare_window 15
     series offscreen | summarise "offscreen"
     if command -v xvfb-run >/dev/null; then
         # One X server for the whole series; its own start is not part of the program's start-up.
