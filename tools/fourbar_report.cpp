@@ -438,7 +438,7 @@ int run(const Request& request) {
             printCouplerPath(analysis, request.coupler);
             return 0;
         case View::Design:
-            break;
+            break;  // designed above, without an analysis
     }
     return 0;
 }
