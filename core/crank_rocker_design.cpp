@@ -8,6 +8,7 @@
 #include <numbers>
 #include <optional>
 
+#include "core/messages.h"
 #include "core/motion_parameters.h"
 #include "core/shared_state.h"
 
@@ -226,6 +227,22 @@ DesignStatus validate(const DesignRequest& r) {
 }
 
 }  // namespace
+
+std::string_view designMessageText(DesignStatus status) {
+    switch (status) {
+        case DesignStatus::Solved:
+            return {};
+        case DesignStatus::InvalidRatio:
+        case DesignStatus::InvalidSwing:
+        case DesignStatus::InvalidLength:
+            return messages::designParametersInvalid;
+        case DesignStatus::NoCrankRocker:
+        case DesignStatus::NoBestPlacement:
+        case DesignStatus::Unconfirmed:
+            return messages::noCrankRockerFound;
+    }
+    return messages::noCrankRockerFound;
+}
 
 DesignCheck analysisCheck(double L1, double L2, double L3, double L4) {
     SharedState state;

@@ -1,6 +1,7 @@
 // The design of a crank-rocker from its travel speed ratio K, its rocker's swing and length.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 namespace fourbar {
@@ -86,6 +87,10 @@ struct DesignResult {
 // freedom fixed by `way`. The given length is kept exactly. Never throws; a hundred microseconds
 // to a few milliseconds.
 DesignResult designCrankRocker(const DesignRequest& request);
+
+// The message the program shows for a design that is not Solved (core/messages.h): bad parameters,
+// or no crank-rocker that meets them; empty for Solved.
+std::string_view designMessageText(DesignStatus status);
 
 // Runs the program's execute command on a fresh state with these lengths and reads back its swing
 // and K; NaN for a box the command leaves empty or does not write (a linkage that is not a

@@ -20,5 +20,9 @@ inline constexpr std::string_view notInRange = "数据不在此范围内";
 inline constexpr std::string_view chooseRange = "请选择范围及间隔";
 // Animation: the result tables do not cover the range of the linkage's kind.
 inline constexpr std::string_view analyseFirst = "请先执行运动分析";
+// Crank-rocker design: K below 1, a swing outside (0, 180) degrees, or a length not above 0.
+inline constexpr std::string_view designParametersInvalid = "设计参数不当,请重新输入";
+// Crank-rocker design: the parameters are sound, but no crank-rocker meets them.
+inline constexpr std::string_view noCrankRockerFound = "无满足要求的曲柄摇杆机构";
 
 }  // namespace fourbar::messages

@@ -1,5 +1,6 @@
-// fourbar-report: the output panel after one execute, the result tables or the animation's frames
-// as CSV, or the data listing, for scripts.
+// fourbar-report: the output panel and the further results after one execute, the result tables,
+// the animation's frames or a coupler point's path as CSV, the data listing, or crank-rockers
+// designed from K and the swing, for scripts.
 #include <cctype>
 #include <charconv>
 #include <climits>
@@ -13,6 +14,9 @@
 #include <vector>
 
 #include "core/animation.h"
+#include "core/coupler_path.h"
+#include "core/crank_rocker_design.h"
+#include "core/further_results.h"
 #include "core/lenient_number.h"
 #include "core/listing.h"
 #include "core/messages.h"
@@ -22,14 +26,20 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: fourbar-report [--table | --listing[=START:END:INTERVAL] | --frames=STEP:COUNT]\n"
-    "                      L1 L2 L3 L4 n M\n"
+    "usage: fourbar-report [--table | --listing[=START:END:INTERVAL] | --frames=STEP:COUNT |\n"
+    "                       --coupler=BP:ANGLE] L1 L2 L3 L4 n M\n"
+    "       fourbar-report --design K=RATIO swing=DEGREES L3=LENGTH [L4=LENGTH | L1=LENGTH]\n"
     "       fourbar-report --help | --version\n"
     "  L1..L4 link lengths in mm (crank, coupler, output link, frame), each above 0; n crank\n"
-    "  speed in r/min; M assembly type, 1 or -1. Without an option the output panel is printed;\n"
-    "  --table prints the result tables as CSV, --listing the data table's display command,\n"
-    "  --frames the animation's frames. STEP is the animation's scroll bar (1 to 10), COUNT the\n"
-    "  frames to list (1 to 1000000); START, END and INTERVAL the data table's boxes in degrees.\n"
+    "  speed in r/min; M assembly type, 1 or -1. Without an option the output panel is printed,\n"
+    "  then the further results; --table prints the result tables as CSV with the transmission\n"
+    "  angle gamma in degrees, --listing the data table's display command, --frames the\n"
+    "  animation's frames, --coupler the path and velocity of the coupler point BP mm from B at\n"
+    "  ANGLE degrees from BC. STEP is the animation's scroll bar (1 to 10), COUNT the frames to\n"
+    "  list (1 to 1000000); START, END and INTERVAL the data table's boxes in degrees.\n"
+    "  --design prints as CSV the crank-rockers with travel speed ratio K (at least 1), rocker\n"
+    "  swing in degrees (above 0, below 180) and rocker length L3, with the frame L4 or the crank\n"
+    "  L1 given, or else the largest minimum transmission angle; named values in any order.\n"
     "  --help prints this text, --version the version.\n";
 
 // Shortest text that reads back to the same double; "nan" for no value.
@@ -42,15 +52,17 @@ std::string csvNumber(double value) {
     return std::string(buffer, result.ptr);
 }
 
+// The result tables, each row with its transmission angle in degrees.
 void printTable(const fourbar::ResultTables& tables) {
-    std::printf("i,theta1,theta2,theta3,omega2,omega3,alpha2,alpha3\n");
+    std::printf("i,theta1,theta2,theta3,omega2,omega3,alpha2,alpha3,gamma\n");
     const fourbar::IndexRange rows = tables.rows();
     for (int i = rows.first; i <= rows.last; ++i) {
         const fourbar::TableRow r = tables.row(i);
-        std::printf("%d,%s,%s,%s,%s,%s,%s,%s\n", i, csvNumber(r.theta1).c_str(),
+        std::printf("%d,%s,%s,%s,%s,%s,%s,%s,%s\n", i, csvNumber(r.theta1).c_str(),
                     csvNumber(r.theta2).c_str(), csvNumber(r.theta3).c_str(),
                     csvNumber(r.omega2).c_str(), csvNumber(r.omega3).c_str(),
-                    csvNumber(r.alpha2).c_str(), csvNumber(r.alpha3).c_str());
+                    csvNumber(r.alpha2).c_str(), csvNumber(r.alpha3).c_str(),
+                    csvNumber(fourbar::transmissionAngle(r.theta2, r.theta3)).c_str());
     }
 }
 
@@ -147,24 +159,163 @@ int printFrames(const fourbar::Analysis& analysis, FrameRequest request) {
     return 0;
 }
 
+// A number filling the whole of `text` in the input boxes' form (an optional sign, digits with at
+// most one point, an optional exponent) but without their leniency: "12abc", "", "inf" and "1e" are
+// none. One too large for a double is infinite and one too small 0, as the boxes read them.
+std::optional<double> decimalNumber(std::string_view text) {
+    std::string_view magnitude = text;
+    if (magnitude.starts_with('+') || magnitude.starts_with('-')) {
+        magnitude.remove_prefix(1);
+    }
+    // from_chars alone would take "inf", "nan" and a second minus.
+    if (magnitude.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(magnitude[0])) || magnitude[0] == '.')) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const char* const end = magnitude.data() + magnitude.size();
+    const auto [ptr, ec] =
+        std::from_chars(magnitude.data(), end, value, std::chars_format::general);
+    if (ptr != end || ec == std::errc::invalid_argument) {
+        return std::nullopt;
+    }
+    return fourbar::readNumber(text);
+}
+
+// "BP:ANGLE" of --coupler=, or the text of the usage error.
+std::variant<fourbar::CouplerPoint, std::string> parseCoupler(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    if (colon == text.npos || text.find(':', colon + 1) != text.npos) {
+        return "--coupler: expected BP:ANGLE, not " + std::string(text);
+    }
+    const std::string_view distanceText = text.substr(0, colon);
+    const std::string_view angleText = text.substr(colon + 1);
+    const auto distance = decimalNumber(distanceText);
+    if (!distance || *distance < 0 || !std::isfinite(*distance)) {
+        return "--coupler: BP must be a finite length of 0 or more, not " +
+               std::string(distanceText);
+    }
+    const auto angle = decimalNumber(angleText);
+    if (!angle || !std::isfinite(*angle)) {
+        return "--coupler: ANGLE must be a finite number of degrees, not " + std::string(angleText);
+    }
+    return fourbar::CouplerPoint{.distance = *distance, .angle = *angle};
+}
+
+// The coupler point at every row of the analysis: the crank angle in degrees, the point in mm and
+// its velocity in mm/s.
+void printCouplerPath(const fourbar::Analysis& analysis, fourbar::CouplerPoint point) {
+    std::printf("index,crank,Px,Py,vx,vy\n");
+    for (const fourbar::CouplerPathRow& row : fourbar::couplerPath(analysis, point)) {
+        std::printf("%d,%s,%s,%s,%s,%s\n", row.index, csvNumber(row.crankAngle).c_str(),
+                    csvNumber(row.x).c_str(), csvNumber(row.y).c_str(), csvNumber(row.vx).c_str(),
+                    csvNumber(row.vy).c_str());
+    }
+}
+
+// A named value of --design and the field it fills.
+struct DesignName {
+    std::string_view name;
+    double fourbar::DesignRequest::*field;
+};
+// K, swing and L3 are required; L4 and L1 exclude each other.
+constexpr DesignName kDesignNames[] = {
+    {"K", &fourbar::DesignRequest::K},   {"swing", &fourbar::DesignRequest::swing},
+    {"L3", &fourbar::DesignRequest::L3}, {"L4", &fourbar::DesignRequest::L4},
+    {"L1", &fourbar::DesignRequest::L1},
+};
+constexpr std::size_t kRequiredDesignNames = 3;
+
+// The NAME=VALUE arguments of --design, or the text of the usage error.
+std::variant<fourbar::DesignRequest, std::string> parseDesign(
+    const std::vector<std::string_view>& arguments) {
+    std::optional<double> given[std::size(kDesignNames)];
+    for (const std::string_view arg : arguments) {
+        const std::size_t equals = arg.find('=');
+        if (equals == arg.npos || equals == 0) {
+            return "--design: expected NAME=VALUE, not " + std::string(arg);
+        }
+        const std::string_view name = arg.substr(0, equals);
+        std::size_t k = 0;
+        while (k < std::size(kDesignNames) && kDesignNames[k].name != name) {
+            ++k;
+        }
+        if (k == std::size(kDesignNames)) {
+            return "--design: unknown name " + std::string(name) + " (K, swing, L3, L4 or L1)";
+        }
+        if (given[k]) {
+            return "--design: " + std::string(name) + " given twice";
+        }
+        given[k] = decimalNumber(arg.substr(equals + 1));
+        if (!given[k]) {
+            return "--design: " + std::string(arg) + " is not a number";
+        }
+    }
+    for (std::size_t k = 0; k < kRequiredDesignNames; ++k) {
+        if (!given[k]) {
+            return "--design: missing " + std::string(kDesignNames[k].name);
+        }
+    }
+    if (given[3] && given[4]) {
+        return std::string("--design: L4 and L1 exclude each other");
+    }
+    fourbar::DesignRequest request;
+    for (std::size_t k = 0; k < std::size(kDesignNames); ++k) {
+        if (given[k]) {
+            request.*kDesignNames[k].field = *given[k];
+        }
+    }
+    request.way = given[3]   ? fourbar::DesignWay::ByFrame
+                  : given[4] ? fourbar::DesignWay::ByCrank
+                             : fourbar::DesignWay::Best;
+    return request;
+}
+
+// Every crank-rocker the design finds, largest minimum transmission angle first, with the swing and
+// K the analysis gives for it; 1 with the program's message when it finds none.
+int printDesign(const fourbar::DesignRequest& request) {
+    const fourbar::DesignResult result = fourbar::designCrankRocker(request);
+    if (result.status != fourbar::DesignStatus::Solved) {
+        std::fprintf(stderr, "%s\n",
+                     std::string(fourbar::designMessageText(result.status)).c_str());
+        return 1;
+    }
+    std::printf("L1,L2,L3,L4,theta,gammaMin,K,swing\n");
+    for (const fourbar::DesignSolution& s : result.solutions) {
+        std::printf("%s,%s,%s,%s,%s,%s,%s,%s\n", csvNumber(s.L1).c_str(), csvNumber(s.L2).c_str(),
+                    csvNumber(s.L3).c_str(), csvNumber(s.L4).c_str(),
+                    csvNumber(s.limitAngle).c_str(), csvNumber(s.minTransmissionAngle).c_str(),
+                    csvNumber(s.check.K).c_str(), csvNumber(s.check.swing).c_str());
+    }
+    return 0;
+}
+
 // The output panel as the main window shows it after the execute: caption, tab, text; a box the
-// execute did not write is empty, as in a freshly started program.
-void printPanel(const fourbar::ExecuteOutputs& outputs) {
+// execute did not write is empty, as in a freshly started program. The further results of the
+// rows follow in the same form.
+void printPanel(const fourbar::ExecuteOutputs& outputs, const fourbar::Analysis& analysis) {
     for (const fourbar::OutputPanelRow& row : fourbar::kOutputPanel) {
         const fourbar::OutputField& field = outputs.*row.field;
         std::printf("%s\t%s\n", std::string(row.caption).c_str(),
                     field.written ? field.text.c_str() : "");
     }
+    for (const fourbar::CaptionedText& line :
+         fourbar::furtherResultLines(fourbar::furtherResults(analysis))) {
+        std::printf("%s\t%s\n", line.caption.c_str(), line.text.c_str());
+    }
 }
 
-enum class View { Panel, Table, Listing, Frames };
+enum class View { Panel, Table, Listing, Frames, Coupler, Design };
 
 // What the command line asks for.
 struct Request {
     View view = View::Panel;
     fourbar::ListingBoxes listing;
     FrameRequest frames;
-    std::vector<std::string_view> values;  // L1 L2 L3 L4 n M
+    fourbar::CouplerPoint coupler;
+    fourbar::DesignRequest design;
+    // L1 L2 L3 L4 n M; for --design its NAME=VALUE arguments.
+    std::vector<std::string_view> values;
 };
 
 enum class Action { Run, Help, Version };
@@ -181,14 +332,12 @@ bool isOption(std::string_view arg) {
 }
 
 // Reads the arguments from left to right: --help and --version end the reading at once; the first
-// thing wrong is returned as the text of the usage error.
+// thing wrong is returned as the text of the usage error. The values are checked once every option
+// is known, as --design takes named values instead of the six.
 std::variant<Action, std::string> parseArguments(int argc, char** argv, Request& request) {
     for (int k = 1; k < argc; ++k) {
         const std::string_view arg = argv[k];
         if (!isOption(arg)) {
-            if (request.values.size() == std::size(kValueNames)) {
-                return "unexpected argument " + std::string(arg) + " after M";
-            }
             request.values.push_back(arg);
             continue;
         }
@@ -219,13 +368,37 @@ std::variant<Action, std::string> parseArguments(int argc, char** argv, Request&
             }
             view = View::Frames;
             request.frames = std::get<FrameRequest>(frames);
+        } else if (arg.starts_with("--coupler=")) {
+            auto point = parseCoupler(arg.substr(10));
+            if (auto* error = std::get_if<std::string>(&point)) {
+                return std::move(*error);
+            }
+            view = View::Coupler;
+            request.coupler = std::get<fourbar::CouplerPoint>(point);
+        } else if (arg == "--coupler") {
+            return std::string("--coupler: expected --coupler=BP:ANGLE");
+        } else if (arg == "--design") {
+            view = View::Design;
         } else {
             return "unknown option " + std::string(arg);
         }
         if (request.view != View::Panel) {
-            return std::string(arg) + ": only one of --table, --listing and --frames";
+            return std::string(arg) +
+                   ": only one of --table, --listing, --frames, --coupler and --design";
         }
         request.view = view;
+    }
+    if (request.view == View::Design) {
+        auto design = parseDesign(request.values);
+        if (auto* error = std::get_if<std::string>(&design)) {
+            return std::move(*error);
+        }
+        request.design = std::get<fourbar::DesignRequest>(design);
+        return Action::Run;
+    }
+    if (request.values.size() > std::size(kValueNames)) {
+        return "unexpected argument " + std::string(request.values[std::size(kValueNames)]) +
+               " after M";
     }
     if (request.values.size() < std::size(kValueNames)) {
         return std::string("missing argument ") + kValueNames[request.values.size()];
@@ -233,9 +406,12 @@ std::variant<Action, std::string> parseArguments(int argc, char** argv, Request&
     return Action::Run;
 }
 
-// One execute of a freshly started program with the six values confirmed, then the view asked for;
-// 1 with the program's message on standard error when it refuses.
+// One execute of a freshly started program with the six values confirmed, then the view asked for,
+// or the design; 1 with the program's message on standard error when it refuses.
 int run(const Request& request) {
+    if (request.view == View::Design) {
+        return printDesign(request.design);
+    }
     fourbar::SharedState shared;
     for (std::size_t k = 0; k < fourbar::kInputFields.size(); ++k) {
         shared.inputs.*fourbar::kInputFields[k] = fourbar::readNumber(request.values[k]);
@@ -246,17 +422,23 @@ int run(const Request& request) {
                      std::string(fourbar::executeMessageText(outputs.message)).c_str());
         return 1;
     }
+    const fourbar::Analysis& analysis = *shared.analysis;
     switch (request.view) {
         case View::Panel:
-            printPanel(outputs);
+            printPanel(outputs, analysis);
             return 0;
         case View::Table:
-            printTable(shared.analysis->tables);
+            printTable(analysis.tables);
             return 0;
         case View::Listing:
             return printListing(shared, request.listing);
         case View::Frames:
-            return printFrames(*shared.analysis, request.frames);
+            return printFrames(analysis, request.frames);
+        case View::Coupler:
+            printCouplerPath(analysis, request.coupler);
+            return 0;
+        case View::Design:
+            break;  // designed above, without an analysis
     }
     return 0;
 }

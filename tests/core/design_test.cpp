@@ -7,6 +7,8 @@
 #include <numbers>
 #include <random>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/analysis.h"
@@ -69,7 +71,7 @@ void expectConfirmed(const DesignRequest& q, const DesignResult& r) {
         EXPECT_NEAR(s.check.K, q.K, 1e-6);
         EXPECT_NEAR((s.check.swing - q.swing) * kExactPi / 180, 0, 1e-6);
         EXPECT_EQ(kindOf(l), s.side == PivotSide::FrameSide ? Mechanism::CrankRockerA
-                                                             : Mechanism::CrankRockerB);
+                                                            : Mechanism::CrankRockerB);
         EXPECT_NEAR(s.minTransmissionAngle, minTransmissionOf(l), 1e-6);
         // The panel takes the same angles with pi as 3.141593.
         EXPECT_NEAR(s.minTransmissionAngle, minTransmissionAngle(s.L1, s.L2, s.L3, s.L4), 3e-5);
@@ -193,6 +195,19 @@ INSTANTIATE_TEST_SUITE_P(Requests, Design, ::testing::Values(
     DesignRow{"beyondTheAnalysis", {1.5, 60, 1e200, Best}, Unconfirmed}),
     [](const auto& info) { return std::string(info.param.label); });
 // clang-format on
+
+// Bad parameters and a request no crank-rocker meets get different messages; a solved design none.
+TEST(Design, MessageOfEachStatus) {
+    const std::string_view bad = "设计参数不当,请重新输入";
+    const std::string_view none = "无满足要求的曲柄摇杆机构";
+    const std::pair<DesignStatus, std::string_view> expected[] = {
+        {Solved, ""},          {InvalidRatio, bad},     {InvalidSwing, bad}, {InvalidLength, bad},
+        {NoCrankRocker, none}, {NoBestPlacement, none}, {Unconfirmed, none},
+    };
+    for (const auto& [status, text] : expected) {
+        EXPECT_EQ(designMessageText(status), text) << static_cast<int>(status);
+    }
+}
 
 // K a hair above 1 and swings near 0 or 180 give long or thin linkages, never a NaN.
 TEST(Design, NearDegenerateRequestsGiveProperSolutions) {

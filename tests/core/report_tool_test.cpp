@@ -1,10 +1,12 @@
 // The report tool end to end: exit statuses and the stream each text goes to, argument bounds, the
-// presets' panels and whole golden rows of its views.
+// presets' panels, the further results, and whole golden rows of its views and of the design.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -73,6 +75,15 @@ struct StatusRow {
 };
 
 const std::string kLengths = "杆长设计不当,请重新输入\n";
+const std::string kBadDesign = "设计参数不当,请重新输入\n";
+const std::string kNoDesign = "无满足要求的曲柄摇杆机构\n";
+
+// A design request with `extra` after it.
+std::vector<std::string> design(std::vector<std::string> extra) {
+    std::vector<std::string> args = {"--design", "K=1.2", "swing=60", "L3=100"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
 
 // clang-format off
 const StatusRow kStatuses[] = {
@@ -95,10 +106,40 @@ const StatusRow kStatuses[] = {
     {"countTooLarge", withCrankRocker({"--frames=3:1000001"}), 2, "--frames: COUNT must be 1 to 1000000", false},
     {"framesMalformed", withCrankRocker({"--frames=3"}), 2, "--frames: expected STEP:COUNT, not 3", false},
     {"listingMalformed", withCrankRocker({"--listing=0:90"}), 2, "--listing: expected START:END:INTERVAL, not 0:90", false},
-    {"twoViews", withCrankRocker({"--table", "--listing"}), 2, "--listing: only one of --table, --listing and --frames", false},
+    {"twoViews", withCrankRocker({"--table", "--listing"}), 2, "--listing: only one of --table, --listing, --frames, --coupler and --design", false},
     {"seventhArgument", {"150", "220", "250", "300", "100", "-1", "7"}, 2, "unexpected argument 7 after M", false},
     {"missingArgument", {"150", "220", "250", "300", "100"}, 2, "missing argument M", false},
     {"noArgument", {}, 2, "missing argument L1", false},
+    // The design: bad parameters and requests no crank-rocker meets are refused with a message.
+    {"designBest", design({}), 0, "", true},
+    {"designRatioBelowOne", {"--design", "K=0.5", "swing=60", "L3=100"}, 1, kBadDesign, false},
+    {"designSwingZero", {"--design", "K=1.2", "swing=0", "L3=100"}, 1, kBadDesign, false},
+    {"designSwingStraight", {"--design", "K=1.2", "swing=180", "L3=100"}, 1, kBadDesign, false},
+    {"designRockerNegative", {"--design", "K=1.2", "swing=60", "L3=-1"}, 1, kBadDesign, false},
+    {"designRatioBeyondDouble", {"--design", "K=1e400", "swing=60", "L3=100"}, 1, kBadDesign, false},
+    {"designFrameTooLong", design({"L4=1e9"}), 1, kNoDesign, false},
+    {"designCentredBest", {"--design", "K=1", "swing=60", "L3=100"}, 1, kNoDesign, false},
+    {"designRatioNotNumber", {"--design", "K=abc", "swing=60", "L3=100"}, 2, "--design: K=abc is not a number", false},
+    {"designTrailingText", {"--design", "K=1.2", "swing=60deg", "L3=100"}, 2, "--design: swing=60deg is not a number", false},
+    {"designInfinityText", {"--design", "K=inf", "swing=60", "L3=100"}, 2, "--design: K=inf is not a number", false},
+    {"designEmptyValue", design({"L4="}), 2, "--design: L4= is not a number", false},
+    {"designFrameAndCrank", design({"L4=120", "L1=60"}), 2, "--design: L4 and L1 exclude each other", false},
+    {"designTwice", design({"K=1.3"}), 2, "--design: K given twice", false},
+    {"designUnknownName", design({"L2=100"}), 2, "--design: unknown name L2 (K, swing, L3, L4 or L1)", false},
+    {"designWrongCase", design({"l4=100"}), 2, "--design: unknown name l4 (K, swing, L3, L4 or L1)", false},
+    {"designPlainValue", design({"120"}), 2, "--design: expected NAME=VALUE, not 120", false},
+    {"designMissingRocker", {"--design", "swing=60", "K=1.2"}, 2, "--design: missing L3", false},
+    {"designMissingAll", {"--design"}, 2, "--design: missing K", false},
+    {"designAndTable", design({"--table"}), 2, "--table: only one of --table, --listing, --frames, --coupler and --design", false},
+    // The coupler point's path: the analysis' refusals, and bad points named.
+    {"couplerRefused", {"--coupler=100:30", "150", "0", "250", "300", "100", "-1"}, 1, kLengths, false},
+    {"couplerNegative", withCrankRocker({"--coupler=-1:30"}), 2, "--coupler: BP must be a finite length of 0 or more, not -1", false},
+    {"couplerInfinite", withCrankRocker({"--coupler=1e400:30"}), 2, "--coupler: BP must be a finite length of 0 or more, not 1e400", false},
+    {"couplerAngleInfinite", withCrankRocker({"--coupler=100:-1e400"}), 2, "--coupler: ANGLE must be a finite number of degrees, not -1e400", false},
+    {"couplerAngleNotNumber", withCrankRocker({"--coupler=100:3O"}), 2, "--coupler: ANGLE must be a finite number of degrees, not 3O", false},
+    {"couplerOnePart", withCrankRocker({"--coupler=100"}), 2, "--coupler: expected BP:ANGLE, not 100", false},
+    {"couplerNoValue", withCrankRocker({"--coupler"}), 2, "--coupler: expected --coupler=BP:ANGLE", false},
+    {"couplerAndFrames", withCrankRocker({"--coupler=100:30", "--frames=1:1"}), 2, "--frames=1:1: only one of --table, --listing, --frames, --coupler and --design", false},
 };
 // clang-format on
 
@@ -120,17 +161,21 @@ TEST(Report, HelpAndVersion) {
     const Outcome help = report({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with("usage: fourbar-report [--table | --listing"));
-    for (const char* option : {"--table", "--listing", "--frames", "--help", "--version"}) {
+    for (const char* option :
+         {"--table", "--listing", "--frames", "--coupler", "--design", "--help", "--version"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(report({"--version"}).out, "fourbar-report " FOURBAR_VERSION "\n");
 }
 
-// Output that cannot be written is a failure, with a message.
+// Output that cannot be written is a failure, with a message, in every view.
 TEST(Report, FullDisk) {
-    const Outcome run = report(kCrankRocker, "/dev/full");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "fourbar-report: cannot write the output\n");
+    for (const std::vector<std::string>& args :
+         {kCrankRocker, withCrankRocker({"--coupler=100:30"}), design({})}) {
+        const Outcome run = report(args, "/dev/full");
+        EXPECT_EQ(run.status, 1) << args[0];
+        EXPECT_EQ(run.err, "fourbar-report: cannot write the output\n") << args[0];
+    }
 }
 
 // Each preset, as the menu writes its numbers: the output panel's captions and texts; a box the
@@ -156,7 +201,8 @@ TEST(Report, PresetPanels) {
             panel +=
                 std::string(captions[k]) + "\t" + std::string(golden.texts[k].value_or("")) + "\n";
         }
-        EXPECT_EQ(report(args).out, panel) << golden.preset;
+        // The further results follow the panel.
+        EXPECT_EQ(report(args).out.substr(0, panel.size()), panel) << golden.preset;
     }
 }
 
@@ -178,17 +224,60 @@ struct ViewRow {
 };
 
 // clang-format off
+const std::vector<std::pair<std::size_t, std::string>> kTwinByFrame = {
+    {0, "L1,L2,L3,L4,theta,gammaMin,K,swing"},
+    {1, "60.00000000000001,119.99999999999997,90,120,20.18313369280227,28.955024371859874,1.2525782372361114,88.32459847277912"},
+    {2, "61.49871962477114,93.01214478987633,90,120,20.18313369280227,14.749151720794783,1.2525782372361156,88.32459847277916"},
+};
+
 const ViewRow kViews[] = {
     // A double rocker's swing from -127 to 127 degrees; theta3 and alpha3 are floats.
     {"tableDoubleRocker", {"--table", "300", "150", "220", "100", "100", "-1"}, 256,
-     {{0, "i,theta1,theta2,theta3,omega2,omega3,alpha2,alpha3"},
-      {1, "-127,-2.2165683944444443,0.7990047790310042,3.7856130599975586,37.626376172917794,-11.626980314188822,-8980.85511096275,6157.45068359375"},
-      {255, "127,2.2165683944444443,5.668544517017269,2.3719661235809326,-20.999179118556142,28.253902568497484,-9003.363715820231,6134.6337890625"}}},
+     {{0, "i,theta1,theta2,theta3,omega2,omega3,alpha2,alpha3,gamma"},
+      {1, "-127,-2.2165683944444443,0.7990047790310042,3.7856130599975586,37.626376172917794,-11.626980314188822,-8980.85511096275,6157.45068359375,8.879949462639802"},
+      {255, "127,2.2165683944444443,5.668544517017269,2.3719661235809326,-20.999179118556142,28.253902568497484,-9003.363715820231,6134.6337890625,8.880027798756169"}}},
     // A rocker-crank: row 84 is the turning row of the return swing.
     {"tableRockerCrank", {"--table", "250", "220", "150", "300", "100", "-1"}, 148,
-     {{1, "11,0.19198623888888888,5.781317462990389,5.885217666625977,63.831939874214896,107.61840635722344,-36066.06203723265,-52093.5234375"},
-      {74, "84,1.4660767333333333,5.526184297021356,2.4335997104644775,200.0354095137205,-283.1310423111269,1930090.4084039114,-2830125"},
-      {147, "157,0.19198623888888888,5.3487814078549505,5.2448811531066895,-108.15135204136934,-151.93779754565756,39190.51785885455,55217.953125"}}},
+     {{1, "11,0.19198623888888888,5.781317462990389,5.885217666625977,63.831939874214896,107.61840635722344,-36066.06203723265,-52093.5234375,5.9530425024520275"},
+      {74, "84,1.4660767333333333,5.526184297021356,2.4335997104644775,200.0354095137205,-283.1310423111269,1930090.4084039114,-2830125,2.80795509345883"},
+      {147, "157,0.19198623888888888,5.3487814078549505,5.2448811531066895,-108.15135204136934,-151.93779754565756,39190.51785885455,55217.953125,5.953045430992155"}}},
+    // The crank-rocker at crank 0: coupler at 82.69 and output link at 119.21 degrees, 36.52
+    // apart.
+    {"tableCrankRocker", withCrankRocker({"--table"}), 362,
+     {{0, "i,theta1,theta2,theta3,omega2,omega3,alpha2,alpha3,gamma"},
+      {1, "0,0,1.4431774692035209,2.0805933475494385,-10.471974655129136,-10.47197524410738,-122.6226570607463,28.14288902282715,36.52123559680238"}}},
+    // The panel, then the limit positions and the peaks of the rows.
+    {"furtherCrankRocker", kCrankRocker, 18,
+     {{6, "  最大角加速度(1/ s2)\t 187.7075"},
+      {7, "极位夹角（度）\t 2.70486519915139"},
+      {8, "拉直共线极位曲柄转角（度）\t 42.2225136388793"},
+      {9, "重叠共线极位曲柄转角（度）\t 219.517648439728"},
+      {10, "各位置最小传动角（度）\t 33.6200754669196"},
+      {11, "最小传动角时L1杆转角（度）\t 180"},
+      {12, "L2杆最大角速度（1/s）\t 11.5071610908971"},
+      {13, "L2杆最大角速度时L1杆转角（度）\t 10"},
+      {14, "L2杆最大角加速度（1/s²）\t 217.605268445891"},
+      {15, "L2杆最大角加速度时L1杆转角（度）\t 344"},
+      {16, "L3杆最大角速度时L1杆转角（度）\t 357"},
+      {17, "L3杆最大角加速度时L1杆转角（度）\t 23"}}},
+    // A double crank has no limit positions.
+    {"furtherDoubleCrank", {"220", "250", "300", "150", "100", "-1"}, 15,
+     {{7, "各位置最小传动角（度）\t 10.2631253810667"},
+      {14, "L3杆最大角加速度时L1杆转角（度）\t 4"}}},
+    // P 100 mm from B at 30 degrees from BC, every row of the crank-rocker's turn.
+    {"coupler", withCrankRocker({"--coupler=100:30"}), 362,
+     {{0, "index,crank,Px,Py,vx,vy"},
+      {1, "0,0,111.42875351367155,92.26190408012884,966.1643211610647,1974.7136156215702"},
+      {361, "360,360,111.42881743460009,92.26203472612598,966.1643026005692,1974.713276460022"}}},
+    // BP = 0 is joint B: on the crank circle, moving at L1 omega1 = 1570.8 mm/s.
+    {"couplerAtB", withCrankRocker({"--coupler=0:77"}), 362,
+     {{1, "0,0,150,0,0,1570.7965"},
+      {91, "90,90,-2.59807654964549e-05,149.99999999999775,-1570.7964999999765,-0.0002720699700610141"},
+      {181, "180,180,-149.99999999999102,-5.196153099290902e-05,0.0005441399401220201,-1570.796499999906"}}},
+    // A rocker-crank's crank swings forward, then back: the return swing ends at crank 11 again.
+    {"couplerRockerCrank", {"--coupler=100:30", "250", "220", "150", "300", "100", "-1"}, 148,
+     {{1, "11,11,345.3831841122575,49.875176149707166,-638.2387247509672,8951.581097629049"},
+      {147, "157,11,337.0867544294657,7.7674945947871095,-4818.535118615313,-7345.417353859614"}}},
     // Empty boxes: every tenth degree from 0 to 350.
     {"listing", withCrankRocker({"--listing"}), 38,
      {{0, "                             四杆机构运动分析"},
@@ -207,6 +296,20 @@ const ViewRow kViews[] = {
       {125, "12,146.7221393898435,31.18675701106702,222.55781606606823,237.70298767089844"}}},
     {"framesStepTen", withCrankRocker({"--frames=10:3"}), 4,
      {{3, "20,140.9538911432317,51.30302692416886,246.66076568915275,244.2435760498047"}}},
+    // The K and swing of 60/120/90/120 with its frame: the linkage itself, then its twin on the far
+    // side of C1C2 with a smaller transmission angle; K and swing as the analysis gives them back.
+    {"designByFrame", {"--design", "K=1.2525782686040976", "swing=88.32458836411824", "L3=90", "L4=120"}, 3, kTwinByFrame},
+    {"designByFrameFrameFirst", {"--design", "L4=120", "L3=90", "swing=88.32458836411824", "K=1.2525782686040976"}, 3, kTwinByFrame},
+    {"designByFrameOptionLast", {"swing=88.32458836411824", "L4=120", "K=1.2525782686040976", "L3=90", "--design"}, 3, kTwinByFrame},
+    {"designByFrameOptionAmong", {"L3=90", "--design", "K=+1.2525782686040976", "L4=120", "swing=88.32458836411824"}, 3, kTwinByFrame},
+    // The same crank 60 fits a second frame.
+    {"designByCrank", {"--design", "K=1.2525782686040976", "swing=88.32458836411824", "L3=90", "L1=60"}, 3,
+     {{1, "60,120,90,120,20.18313369280227,28.955024371859846,1.252578237236112,88.32459847277914"},
+      {2, "60,119.99999999999989,90,148.572016119823,20.18313369280227,13.510272325020686,1.2525782372361127,88.32459847277917"}}},
+    // The best placement on each side, slightly better than 60/120/90/120.
+    {"designBest", {"--design", "L3=90", "K=1.2525782686040976", "swing=88.32458836411824"}, 3,
+     {{1, "60.20782092407941,116.66754781716061,90,118.00577143114094,20.18313369280227,28.979953192529283,1.2525782372361114,88.32459847277913"},
+      {2, "61.32439833608844,96.57744979874322,90,123.7023744114536,20.18313369280227,14.793520061892599,1.2525782372361114,88.32459847277903"}}},
 };
 // clang-format on
 
@@ -225,6 +328,20 @@ TEST_P(Views, PrintGoldenLines) {
 
 INSTANTIATE_TEST_SUITE_P(Arguments, Views, testing::ValuesIn(kViews),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// A point at B (BP = 0, whatever its angle) runs on the crank circle at every row.
+TEST(Report, CouplerPointAtBFollowsTheCrank) {
+    const Outcome run = report(withCrankRocker({"--coupler=0:-45"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> printed = lines(run.out);
+    ASSERT_EQ(printed.size(), 362u);
+    for (std::size_t k = 1; k < printed.size(); ++k) {
+        double index = 0, crank = 0, x = 0, y = 0;
+        ASSERT_EQ(std::sscanf(printed[k].c_str(), "%lf,%lf,%lf,%lf", &index, &crank, &x, &y), 4);
+        EXPECT_NEAR(std::hypot(x, y), 150, 1e-9) << printed[k];
+        EXPECT_NEAR(crank, index, 1e-9) << printed[k];
+    }
+}
 
 }  // namespace
 }  // namespace fourbar
