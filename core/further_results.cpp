@@ -53,11 +53,10 @@ std::optional<LimitPositions> limitPositions(const AnalysedLinkage& s, const Res
     };
 }
 
-// The extreme of value(i) over the rows: the largest when `largest`, else the smallest; the first
-// row wins a tie. NaN values never count.
-std::optional<RowExtreme> rowExtreme(const ResultTables& tables,
+// The extreme of value(i) over `rows` of the tables: the largest when `largest`, else the
+// smallest; the first row wins a tie. NaN values never count.
+std::optional<RowExtreme> rowExtreme(const ResultTables& tables, IndexRange rows,
                                      const std::function<double(int)>& value, bool largest) {
-    const IndexRange rows = tables.rows();
     std::optional<RowExtreme> best;
     double other = 0;  // the opposite extreme, to tell a constant quantity
     for (int i = rows.first; i <= rows.last; ++i) {
@@ -101,7 +100,13 @@ void appendExtreme(std::vector<CaptionedText>& lines, const std::optional<RowExt
 
 AnalysedLinkage analysedLinkage(const Analysis& analysis) {
     const LinkageState& s = analysis.linkage;
-    AnalysedLinkage out{s.L1, s.L2,   s.L3, s.L4, s.n, s.M, analysis.omega1,
+    AnalysedLinkage out{s.L1,
+                        s.L2,
+                        s.L3,
+                        s.L4,
+                        s.n,
+                        s.M,
+                        analysis.omega1,
                         std::string(mechanismName(analysis.mechanism))};
     if (analysis.sweep == Sweep::DoubleRocker) {
         out.family = LinkageFamily::DoubleRocker;
@@ -109,8 +114,7 @@ AnalysedLinkage analysedLinkage(const Analysis& analysis) {
         out.family = LinkageFamily::RockerCrank;
     } else if (analysis.mechanism == Mechanism::Parallelogram) {
         out.family = LinkageFamily::Parallelogram;
-    } else if (isCrankRocker(analysis.mechanism) &&
-               !isShortestLink(s.L4, analysis.shortestLink)) {
+    } else if (isCrankRocker(analysis.mechanism) && !isShortestLink(s.L4, analysis.shortestLink)) {
         out.family = LinkageFamily::CrankRocker;
     }
     return out;
@@ -133,16 +137,22 @@ FurtherResults furtherResults(const Analysis& analysis) {
     if (r.family == LinkageFamily::CrankRocker) {
         r.limits = limitPositions(linkage, t);
     }
+    // A full turn's row 360 repeats the pose of row 0 (up to rounding, which could otherwise make
+    // 360 the crank angle of an extreme that belongs to 0).
+    IndexRange rows = t.rows();
+    if (analysis.sweep == Sweep::FullTurn && rows.last == 360) {
+        rows.last = 359;
+    }
     r.minTransmission = rowExtreme(
-        t, [&](int i) { return transmissionAngle(t.theta2(i), t.theta3(i)); }, false);
+        t, rows, [&](int i) { return transmissionAngle(t.theta2(i), t.theta3(i)); }, false);
     r.maxOmega2 = rowExtreme(
-        t, [&](int i) { return std::fabs(t.omega2(i)); }, true);
+        t, rows, [&](int i) { return std::fabs(t.omega2(i)); }, true);
     r.maxAlpha2 = rowExtreme(
-        t, [&](int i) { return std::fabs(t.alpha2(i)); }, true);
+        t, rows, [&](int i) { return std::fabs(t.alpha2(i)); }, true);
     r.maxOmega3 = rowExtreme(
-        t, [&](int i) { return std::fabs(t.omega3(i)); }, true);
+        t, rows, [&](int i) { return std::fabs(t.omega3(i)); }, true);
     r.maxAlpha3 = rowExtreme(
-        t, [&](int i) { return std::fabs(static_cast<double>(t.alpha3(i))); }, true);
+        t, rows, [&](int i) { return std::fabs(static_cast<double>(t.alpha3(i))); }, true);
     return r;
 }
 

@@ -262,7 +262,9 @@ const ViewRow kViews[] = {
       {17, "L3杆最大角加速度时L1杆转角（度）\t 23"}}},
     // A double crank has no limit positions.
     {"furtherDoubleCrank", {"220", "250", "300", "150", "100", "-1"}, 15,
-     {{7, "各位置最小传动角（度）\t 10.2631253810667"},
+     {{7, "各位置最小传动角（度）\t 10.2631408557951"},
+      // Row 360 repeats row 0's pose: the smallest angle is at 0, never at 360.
+      {8, "最小传动角时L1杆转角（度）\t 0"},
       {14, "L3杆最大角加速度时L1杆转角（度）\t 4"}}},
     // P 100 mm from B at 30 degrees from BC, every row of the crank-rocker's turn.
     {"coupler", withCrankRocker({"--coupler=100:30"}), 362,
