@@ -28,7 +28,9 @@ trap cleanup EXIT
 
 # Starts a private X server and waits until a client can reach it. The server picks a free display
 # itself (-displayfd) and accepts only our cookie, so that a client never talks to another job's
-# server; the caller retries with a fresh server when one dies or cannot be reached.
+# server; the caller retries with a fresh server when one dies or cannot be reached. Without
+# -noreset the server resets itself whenever its last client leaves, so the program, connecting
+# right after xdpyinfo has left, could meet a server in the middle of its reset and be refused.
 start_server() {
     stop_process "$server_pid"
     server_pid=""
@@ -37,7 +39,7 @@ start_server() {
     rm -f "$work/server.auth" "$work/client.auth" "$work/display"
     # The server loads every cookie in its file whatever display it names.
     XAUTHORITY="$work/server.auth" xauth -q add :0 . "$cookie" 2>>"$work/server.log"
-    Xvfb -displayfd 3 -nolisten tcp -auth "$work/server.auth" -screen 0 1024x768x24 \
+    Xvfb -displayfd 3 -nolisten tcp -noreset -auth "$work/server.auth" -screen 0 1024x768x24 \
         3>"$work/display" >>"$work/server.log" 2>&1 &
     server_pid=$!
     for _ in $(seq 1 100); do
