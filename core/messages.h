@@ -20,5 +20,7 @@ inline constexpr std::string_view notInRange = "数据不在此范围内";
 inline constexpr std::string_view chooseRange = "请选择范围及间隔";
 // Animation: the result tables do not cover the range of the linkage's kind.
 inline constexpr std::string_view analyseFirst = "请先执行运动分析";
+// Animation: the coupler path is asked for while no coupler point is set.
+inline constexpr std::string_view setCouplerPointFirst = "请先设置连杆点";
 
 }  // namespace fourbar::messages
