@@ -150,6 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, Sequences, testing::Values(
         {Demonstrate, Step, Leave, Step, Continue, Step}, "d0 s3 l s- c+ s6", true},
     SequenceRow{"a new analysis while running stops the cycle", rocker30to36, 3,
         {Demonstrate, Step, Execute, Step, Continue, Stop}, "d30 s33 e s- c x", false},
+    SequenceRow{"range stops a running demonstration", crankRocker, 3,
+        {Demonstrate, Step, Range}, "d0 s3 r355", false},
     SequenceRow{"range after demonstrate: nothing to stop or continue", crankRocker, 3,
         {Demonstrate, Step, Range, Stop, Continue, Step}, "d0 s3 r355 x c s-", false},
     SequenceRow{"range of a double rocker leaves frameIndex past the tables", rocker30to35, 3,
