@@ -222,6 +222,8 @@ class AnimationWindowTest : public QObject {
     void lineWidths() {
         s_.analysis = rockerWithUprightOutput();
         click("Command1");
+        runSteps(1);  // the axes drawn after the erase pass's bold strokes
+        click("Command2");
         const QImage& image = picture()->image();
         const int ratio = qRound(image.devicePixelRatio());
         const auto run = [&](QPoint from, QPoint step, QRgb colour) {
