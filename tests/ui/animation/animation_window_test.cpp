@@ -160,8 +160,8 @@ class AnimationWindowTest : public QObject {
         QVERIFY2(perSecond >= 20 && perSecond <= 45, qPrintable(QString::number(perSecond)));
     }
 
-    // Once the window is left, by "退出" or by its close box, its timer never ticks again, also
-    // when the window is shown again, until "继续".
+    // Once the window is left, by "退出" or by its close box, its one timer never ticks again,
+    // also when the window is shown again, until "继续".
     void idleOnceLeft_data() {
         QTest::addColumn<bool>("closeBox");
         QTest::newRow("退出") << false;
@@ -172,12 +172,16 @@ class AnimationWindowTest : public QObject {
         s_.analysis = execute(kCrankRocker);
         click("Command1");
         runSteps(2);
+        const QList<QTimer*> timers = w_->findChildren<QTimer*>();
+        QCOMPARE(timers.size(), 1);
+        QSignalSpy ticks(timers[0], &QTimer::timeout);
         closeBox ? void(w_->close()) : click("Command5");
         QVERIFY(!w_->isVisible());
         const std::uint64_t steps = demo().stepsTaken();
         QTest::qWait(200);
         w_->show();
         QTest::qWait(100);
+        QCOMPARE(ticks.count(), 0);
         QCOMPARE(demo().stepsTaken(), steps);
         click("Command3");
         runSteps(steps + 1);
