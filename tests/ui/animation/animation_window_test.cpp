@@ -73,16 +73,6 @@ class AnimationWindowTest : public QObject {
                       int((y - s.top) / (s.bottom - s.top) * picture()->height() * ratio));
     }
 
-    int pixelsOf(QRgb colour) const {
-        const QImage& image = picture()->image();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            n += int(std::count(line, line + image.width(), colour));
-        }
-        return n;
-    }
-
   private slots:
     // Qt's Chinese texts, as the application sets them up.
     void initTestCase() { ui::setUpProgram(); }
@@ -123,16 +113,13 @@ class AnimationWindowTest : public QObject {
                  QStringList("四杆机构|请先执行运动分析|确定"));
     }
 
-    // What "演示" draws at: 0, a text that is no number and a value that gives no usable scale
-    // fall back to 5. Clicking into the box empties it and the coefficient.
+    // What "演示" draws at, read leniently from the box: no number falls back to 5 (the numbers
+    // that do are the core's rows). Clicking into the box empties it and the coefficient.
     void coefficient_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("used");
         QTest::newRow("empty") << "" << 5.0;
-        QTest::newRow("zero") << "0" << 5.0;
         QTest::newRow("no number") << "abc" << 5.0;
-        QTest::newRow("too large") << "1e999" << 5.0;
-        QTest::newRow("too small") << "1e-300" << 5.0;
         QTest::newRow("negative: turned") << "-5" << -5.0;
         QTest::newRow("leading number") << "7.5mm" << 7.5;
     }
@@ -246,8 +233,8 @@ class AnimationWindowTest : public QObject {
         QCOMPARE(run(axis, {0, 1}, qRgb(225, 0, 0)), ratio);
     }
 
-    // With a coupler point the figure is the triangle B-C-P and P's path is drawn in magenta,
-    // whole while the figure moves; without one no magenta pixel is drawn.
+    // With a coupler point the figure is the triangle B-C-P and P's path is drawn in magenta, whole
+    // while the figure moves (without one, asInTheTour).
     void couplerPicture() {
         s_.analysis = execute(kCrankRocker);
         s_.couplerPoint = kPoint;
@@ -261,10 +248,6 @@ class AnimationWindowTest : public QObject {
         QCOMPARE(image.pixel(devicePixel((j.cx + p.x) / 2, (j.cy + p.y) / 2)), qRgb(255, 255, 0));
         const Segment& far = demo().couplerPathSegments().at(240);  // 180 degrees from the figure
         QCOMPARE(image.pixel(devicePixel(far.x1, far.y1)), qRgb(255, 0, 255));
-        QVERIFY(pixelsOf(qRgb(255, 0, 255)) > 300);
-        s_.couplerPoint.reset();
-        click("Command4");
-        QCOMPARE(pixelsOf(qRgb(255, 0, 255)), 0);
     }
 
     // Without a coupler point, "范围" and a demonstration stopped after 20 steps draw the tour's
