@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "core/analysis.h"
+#include "core/number_text.h"
 
 namespace fourbar {
 
@@ -37,6 +38,27 @@ std::vector<CouplerPathRow> couplerPath(const Analysis& analysis, CouplerPoint p
                                        .omega2 = tables.omega2(i)}));
     }
     return path;
+}
+
+CouplerPosition couplerPointAt(double bx, double by, double cx, double cy, CouplerPoint point) {
+    const double direction = std::atan2(cy - by, cx - bx) + point.angle * std::numbers::pi / 180;
+    return {bx + point.distance * std::cos(direction), by + point.distance * std::sin(direction)};
+}
+
+std::string couplerPathCsv(const Analysis& analysis, CouplerPoint point) {
+    // The byte-order mark lets spreadsheet programs read the Chinese heading as UTF-8.
+    std::string csv =
+        "\xEF\xBB\xBF"
+        "序号,曲柄转角(度),Px(mm),Py(mm),vx(mm/s),vy(mm/s)\n";
+    for (const CouplerPathRow& row : couplerPath(analysis, point)) {
+        csv += std::to_string(row.index);
+        for (const double value : {row.crankAngle, row.x, row.y, row.vx, row.vy}) {
+            csv += ',';
+            csv += shortestNumberText(value);
+        }
+        csv += '\n';
+    }
+    return csv;
 }
 
 }  // namespace fourbar

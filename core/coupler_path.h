@@ -1,6 +1,7 @@
 // The path and velocity of a point fixed to the coupler, row by row of an analysis.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/coupler_point.h"
@@ -34,5 +35,20 @@ CouplerPathRow couplerPathRow(double L1, double omega1, CouplerPoint point,
 
 // P at every row the analysis holds, in index order; none when it holds no rows.
 std::vector<CouplerPathRow> couplerPath(const Analysis& analysis, CouplerPoint point);
+
+// P of one linkage position from its joints B and C as the figure places them.
+struct CouplerPosition {
+    double x = 0;  // mm
+    double y = 0;  // mm
+};
+// BP from B at the point's angle counterclockwise from BC (the exact pi, as couplerPathRow); when
+// B and C coincide the angle is taken from the x axis.
+CouplerPosition couplerPointAt(double bx, double by, double cx, double cy, CouplerPoint point);
+
+// The path as a CSV file: UTF-8 with a byte-order mark, the headings
+// 序号,曲柄转角(度),Px(mm),Py(mm),vx(mm/s),vy(mm/s), then one line per row of couplerPath: the
+// row's index and its values in the shortest form that reads back to the same double, an empty
+// field where a row has no value. Lines end with '\n'.
+std::string couplerPathCsv(const Analysis& analysis, CouplerPoint point);
 
 }  // namespace fourbar

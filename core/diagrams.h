@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/colour.h"
 #include "core/shared_state.h"
 
 namespace fourbar {
@@ -36,13 +37,6 @@ struct PlotScale {
     double right = 0;
     double bottom = 0;
     bool operator==(const PlotScale&) const = default;
-};
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    bool operator==(const Rgb&) const = default;
 };
 
 // One consecutive run of points; drawn as the segments between neighbours.

@@ -3,7 +3,6 @@
 #include "core/listing.h"
 
 #include <array>
-#include <charconv>
 
 #include <algorithm>
 #include <cmath>
@@ -123,18 +122,6 @@ ListingLine rowLine(const ResultTables& tables, int row, double loopValue, bool 
             {kFieldColumns[n], loopField ? plainCrankAngle(values[n]) : patternText(values[n])});
     }
     return line;
-}
-
-// Shortest text that reads back to the same value of type T (double or float); empty for no
-// value.
-template <class T>
-std::string shortestText(T value) {
-    if (!std::isfinite(value)) {
-        return {};
-    }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
 }
 
 // The code point of UTF-8 text starting at `at`, which it advances past it.
@@ -287,8 +274,8 @@ std::string analysisCsv(const Analysis& analysis) {
             if (column > 0) {
                 csv += ',';
             }
-            csv += column == kSingleColumn ? shortestText(static_cast<float>(values[column]))
-                                           : shortestText(values[column]);
+            csv += column == kSingleColumn ? shortestNumberText(static_cast<float>(values[column]))
+                                           : shortestNumberText(values[column]);
         }
         csv += '\n';
     }

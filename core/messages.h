@@ -24,5 +24,7 @@ inline constexpr std::string_view analyseFirst = "请先执行运动分析";
 inline constexpr std::string_view designParametersInvalid = "设计参数不当,请重新输入";
 // Crank-rocker design: the parameters are sound, but no crank-rocker meets them.
 inline constexpr std::string_view noCrankRockerFound = "无满足要求的曲柄摇杆机构";
+// Animation: the coupler path is asked for while no coupler point is set.
+inline constexpr std::string_view setCouplerPointFirst = "请先设置连杆点";
 
 }  // namespace fourbar::messages

@@ -193,4 +193,26 @@ std::string plainCrankAngle(double value) {
     return numberText(value) + " ";
 }
 
+namespace {
+
+template <class T>
+std::string shortestOf(T value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string shortestNumberText(double value) {
+    return shortestOf(value);
+}
+
+std::string shortestNumberText(float value) {
+    return shortestOf(value);
+}
+
 }  // namespace fourbar

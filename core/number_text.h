@@ -20,6 +20,10 @@ std::string inputNumberText(double value);
 // The listing pattern "###.##": "12.35", "12.5", "12.", ".5", ".", "-3.14", "1234.5".
 // Rounds the 15-significant-digit decimal form, halves away from zero. Not finite: empty text.
 std::string patternText(double value);
+// The shortest text that reads back to the same double, or float, as the CSV files write numbers:
+// "0.1", "106.76621", "-1e-07". A value that is not finite gives the empty text.
+std::string shortestNumberText(double value);
+std::string shortestNumberText(float value);
 // The listing's plain crank angle: the number text followed by one blank: " 10 ", "-40 ", " 2.5 ".
 std::string plainCrankAngle(double value);
 

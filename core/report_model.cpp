@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/analysis.h"
+#include "core/demonstration.h"
 #include "core/listing.h"
 #include "core/messages.h"
 #include "core/number_text.h"
@@ -126,17 +127,13 @@ std::vector<LinkagePose> figurePoses(const Analysis& analysis, const AnalysedLin
     return poses;
 }
 
-// The ground symbol under a frame pivot (px, 0), `size` across: a triangle down to a base with
-// three hatch strokes, in the proportions of the animation window's.
+// The ground symbol under a frame pivot (px, 0), `size` across: the animation window's, scaled.
 void appendGroundSymbol(std::vector<ReportSegment>& out, double px, double size) {
-    const double k = size / 40;
+    const double k = size / kGroundSymbolWidth;
     const auto at = [&](double dx, double dy) { return ReportPoint{px + dx * k, dy * k}; };
-    out.push_back({at(0, 0), at(-10, -16)});
-    out.push_back({at(0, 0), at(10, -16)});
-    out.push_back({at(-20, -16), at(20, -16)});
-    out.push_back({at(-10, -16), at(-20, -26)});
-    out.push_back({at(0, -16), at(-10, -26)});
-    out.push_back({at(10, -16), at(0, -26)});
+    for (const GroundStroke& s : kGroundSymbol) {
+        out.push_back({at(s.x1, s.y1), at(s.x2, s.y2)});
+    }
 }
 
 struct Bounds {
@@ -386,8 +383,8 @@ std::vector<CaptionedText> panelLines(const ExecuteOutputs& outputs) {
     std::vector<CaptionedText> lines;
     for (const OutputPanelRow& row : kOutputPanel) {
         const OutputField& field = outputs.*row.field;
-        lines.push_back({std::string(row.caption),
-                         field.written && !field.text.empty() ? field.text : "—"});
+        lines.push_back(
+            {std::string(row.caption), field.written && !field.text.empty() ? field.text : "—"});
     }
     return lines;
 }

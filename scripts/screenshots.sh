@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the README tour's pictures of the four windows for the crank-rocker preset, rendered
-# offscreen by tools/fourbar-screenshots: form1-main, form3-diagrams, form4-table, form2-range and
-# form2-demonstration (.png).
+# offscreen by tools/fourbar-screenshots: form1-main, form3-diagrams, form4-table, form2-range,
+# form2-demonstration and form2-coupler-path (.png).
 # Usage: bash scripts/screenshots.sh [output-directory]   (default docs/tour)
 # BUILD_DIR=<dir> builds in that directory instead of the default preset's.
 set -euo pipefail

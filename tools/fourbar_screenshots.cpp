@@ -4,9 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <cstdint>
 #include <cstdio>
 
 #include "ui/animation/animation_window.h"
@@ -17,9 +19,13 @@ namespace {
 
 using fourbar::ui::Application;
 
-// Demonstration steps before the running frame is taken: each pair of ticks erases the figure,
-// advances frameIndex by the scroll bar's step (3 degrees) and draws it again.
-constexpr int kDemonstrationSteps = 20;
+// Demonstration steps before the running frame is taken: each tick of the window's timer erases
+// the figure, advances frameIndex by the scroll bar's step (3 degrees) and draws it again.
+constexpr std::uint64_t kDemonstrationSteps = 20;
+constexpr int kStoppedFrame = 60;  // degrees: 20 steps of 3 from 0
+constexpr qint64 kStepsTimeoutMs = 60'000;
+// The coupler point of the coupler-path picture: BP 100 mm at 30 degrees from BC.
+constexpr fourbar::CouplerPoint kCouplerPoint{100, 30};
 
 int failures = 0;
 
@@ -78,6 +84,27 @@ void save(QWidget* window, const QDir& dir, const char* file) {
         return;
     }
     std::printf("%s\n", qUtf8Printable(path));
+}
+
+// "演示", then the window's own timer until the demonstration has taken kDemonstrationSteps steps,
+// then "停止". The timer ticks at most once per pass of the event loop, so the count is met
+// exactly and the picture is the same every run.
+void demonstrateAndStop(QWidget* form2, const fourbar::ui::AnimationWindow& animation) {
+    click(form2, "Command1", false);
+    const fourbar::Demonstration& demonstration = animation.demonstration();
+    QElapsedTimer clock;
+    clock.start();
+    while (demonstration.running() && demonstration.stepsTaken() < kDemonstrationSteps &&
+           clock.elapsed() < kStepsTimeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    click(form2, "Command2");
+    if (demonstration.stepsTaken() != kDemonstrationSteps ||
+        demonstration.frameIndex() != kStoppedFrame) {
+        fail(QStringLiteral("the demonstration stopped after %1 steps at %2 degrees")
+                 .arg(demonstration.stepsTaken())
+                 .arg(demonstration.frameIndex()));
+    }
 }
 
 // A message box would stop the tour at a modal loop; record its text and close it instead.
@@ -141,21 +168,18 @@ int main(int argc, char* argv[]) {
     save(form4, dir, "form4-table.png");
     click(form4, "Command2");
 
-    // "动态  演示": "范围", then a frame of a demonstration stopped after a few steps.
+    // "动态  演示": "范围", then a demonstration stopped after a few steps, then the same with a
+    // coupler point, whose path the picture adds.
     click(form1, "Command6");
     QWidget* form2 = topLevel("Form2");
     click(form2, "Command4");
     save(form2, dir, "form2-range.png");
-    if (fourbar::ui::AnimationWindow* animation = app.animationWindow()) {
-        // The ticks are driven here, not by the clock, so that the frame is the same every run:
-        // no event is processed between "演示" and "停止".
-        click(form2, "Command1", false);
-        for (int step = 0; step < kDemonstrationSteps; ++step) {
-            animation->eraseStep();
-            animation->drawStep();
-        }
-        click(form2, "Command2");
+    if (const fourbar::ui::AnimationWindow* animation = app.animationWindow()) {
+        demonstrateAndStop(form2, *animation);
         save(form2, dir, "form2-demonstration.png");
+        app.state().couplerPoint = kCouplerPoint;
+        demonstrateAndStop(form2, *animation);
+        save(form2, dir, "form2-coupler-path.png");
     }
     click(form2, "Command5");
 

@@ -1,18 +1,20 @@
-// The animation window: layout, Demonstrate with its two alternating timers, Stop, Continue,
-// Exit and Range.
+// The animation window: layout, and the demonstration's commands and steps replayed on the
+// picture from one timer.
 #include "ui/animation/animation_window.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <cmath>
+#include <QTimer>
 
+#include "core/coupler_path.h"
 #include "core/lenient_number.h"
 #include "core/messages.h"
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/message_box.h"
-#include "ui/toolkit/timer.h"
+#include "ui/toolkit/save_file.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
 
@@ -22,60 +24,48 @@ namespace {
 
 constexpr int kClientWidth = 7260;   // twips
 constexpr int kClientHeight = 5280;  // twips
-constexpr double kDefaultCoefficient = 5;
-constexpr int kStepMinimum = 1;  // position indices per erase step, the scroll bar's range
+constexpr int kStepMinimum = 1;      // position indices per step, the scroll bar's range
 constexpr int kStepMaximum = 10;
 constexpr int kStepInitial = 3;
-constexpr int kTickMs = 1;          // each step asks for the other one this soon
-constexpr int kContinueTickMs = 3;  // the first erase step after Continue
+// One step, an erase and the following draw, every 32 ms: about 31 steps a second, the pace of
+// the program's erase and draw ticks, one 16 ms round of the platform's timer each.
+constexpr int kStepIntervalMs = 32;
 
 constexpr FontSpec kButtonFont{DesignFont::MsSansSerif, 9.75};
 
-using W = AnimationWindow;
+QColor colourOf(Rgb c) {
+    return QColor(c.red, c.green, c.blue);
+}
 
-// Every widget of the window; the label takes no place in the tab order.
-// clang-format off
-constexpr WidgetSpec<AnimationWindow> kWidgets[] = {
-    {WidgetKind::Picture, "Picture1", "", {240, 60, 6255, 4635}, kDefaultFontSpec, 1, nullptr},
-    {WidgetKind::Label, "Label1", "比例系数", {6480, 180, 735, 255}, kDefaultFontSpec, 0, nullptr},
-    {WidgetKind::Input, "Text1", "", {6540, 420, 615, 285}, kDefaultFontSpec, 4, &W::onCoefficientFocusReset},
-    {WidgetKind::Button, "Command1", "演示", {6600, 1440, 495, 495}, kDefaultFontSpec, 6, &W::onDemonstrateClicked},
-    {WidgetKind::Button, "Command2", "停止", {6600, 2160, 495, 495}, kDefaultFontSpec, 7, &W::onStopClicked},
-    {WidgetKind::Button, "Command3", "继续", {6600, 2880, 495, 495}, kDefaultFontSpec, 8, &W::onContinueClicked},
-    {WidgetKind::Button, "Command4", "范围", {6600, 3720, 495, 495}, kDefaultFontSpec, 9, &W::onRangeClicked},
-    {WidgetKind::Button, "Command5", "退出", {6480, 4440, 615, 375}, kButtonFont, 2, &W::exitWindow},
-    // Only shows the frame step; nothing reads it back.
-    {WidgetKind::Output, "Text2", "", {720, 4800, 375, 375}, kDefaultFontSpec, 5, nullptr},
-    {WidgetKind::ScrollBar, "HScroll1", "", {1440, 4800, 4695, 375}, kDefaultFontSpec, 3, &W::onStepChanged},
-};
-// clang-format on
+}  // namespace
 
-// Names and sizes the window and builds its widgets on the client area it returns.
-QWidget* buildWindow(AnimationWindow* window) {
+QWidget* AnimationWindow::buildWindow(AnimationWindow* window) {
+    using W = AnimationWindow;
+    // Every widget of the window; the label takes no place in the tab order.
+    // clang-format off
+    static constexpr WidgetSpec<AnimationWindow> kWidgets[] = {
+        {WidgetKind::Picture, "Picture1", "", {240, 60, 6255, 4635}, kDefaultFontSpec, 1, nullptr},
+        {WidgetKind::Label, "Label1", "比例系数", {6480, 180, 735, 255}, kDefaultFontSpec, 0, nullptr},
+        {WidgetKind::Input, "Text1", "", {6540, 420, 615, 285}, kDefaultFontSpec, 4, &W::onCoefficientFocusReset},
+        {WidgetKind::Button, "Command1", "演示", {6600, 1440, 495, 495}, kDefaultFontSpec, 6, &W::onDemonstrateClicked},
+        {WidgetKind::Button, "Command2", "停止", {6600, 2160, 495, 495}, kDefaultFontSpec, 7, &W::onStopClicked},
+        {WidgetKind::Button, "Command3", "继续", {6600, 2880, 495, 495}, kDefaultFontSpec, 8, &W::onContinueClicked},
+        {WidgetKind::Button, "Command4", "范围", {6600, 3720, 495, 495}, kDefaultFontSpec, 9, &W::onRangeClicked},
+        {WidgetKind::Button, "Command5", "退出", {6480, 4440, 615, 375}, kButtonFont, 2, &W::exitWindow},
+        // Only shows the frame step; nothing reads it back.
+        {WidgetKind::Output, "Text2", "", {720, 4800, 375, 375}, kDefaultFontSpec, 5, nullptr},
+        {WidgetKind::ScrollBar, "HScroll1", "", {1440, 4800, 4695, 375}, kDefaultFontSpec, 3, &W::onStepChanged},
+    };
+    // clang-format on
     QWidget* client =
         setupWindow(window, "Form2", QStringLiteral("动态演示"), kClientWidth, kClientHeight);
     buildWidgets<AnimationWindow>(window, client, kWidgets);
     return client;
 }
 
-// mm of linkage per twip of the client area.
-float drawScaleOf(double coefficient) {
-    return static_cast<float>(coefficient * 1.4 / 56.693);
-}
-
-void restartTimer(Timer* timer, int milliseconds) {
-    timer->setEnabled(true);
-    timer->setInterval(milliseconds);
-}
-
-}  // namespace
-
 AnimationWindow::AnimationWindow(SharedState& state, QWidget* parent)
-    : ChildWindow(parent),
-      state_(state),
-      client_(buildWindow(this)),
-      picture_(widget<DrawingArea>(client_, "Picture1")),
-      figure_(*picture_) {
+    : ChildWindow(parent), state_(state), client_(buildWindow(this)) {
+    picture_ = widget<DrawingArea>(client_, "Picture1");
     coefficientBox_ = widget<InputBox>(this, "Text1");
     stepBox_ = widget<QLineEdit>(this, "Text2");
     stepBar_ = widget<QScrollBar>(this, "HScroll1");
@@ -85,220 +75,132 @@ AnimationWindow::AnimationWindow(SharedState& state, QWidget* parent)
         stepBar_->setRange(kStepMinimum, kStepMaximum);
         stepBar_->setValue(kStepInitial);
     }
+    demonstration_.setFrameStep(kStepInitial);
     picture_->enableSavePicture(true, QStringLiteral("机构运动.png"));
-    eraseTimer_ = new Timer(this);
-    eraseTimer_->setObjectName("Timer1");
-    drawTimer_ = new Timer(this);
-    drawTimer_->setObjectName("Timer2");
-    connect(eraseTimer_, &Timer::tick, this, &AnimationWindow::eraseStep);
-    connect(drawTimer_, &Timer::tick, this, &AnimationWindow::drawStep);
-}
+    auto* exportCsv = new QAction(QStringLiteral("导出连杆点轨迹CSV..."), picture_);
+    exportCsv->setObjectName(QStringLiteral("exportCouplerCsv"));
+    picture_->addAction(exportCsv);
+    connect(exportCsv, &QAction::triggered, this, &AnimationWindow::onExportCouplerCsvTriggered);
 
-int AnimationWindow::drawWidth() const {
-    return picture_->drawWidth();
+    timer_ = new QTimer(this);
+    timer_->setInterval(kStepIntervalMs);
+    timer_->setTimerType(Qt::PreciseTimer);
+    connect(timer_, &QTimer::timeout, this, &AnimationWindow::onTimerTick);
 }
 
 // ---- Commands -------------------------------------------------------------------------------
 
 void AnimationWindow::onDemonstrateClicked() {
-    std::shared_ptr<const Analysis> analysis = coveredAnalysis();
-    if (!analysis) {
+    const std::optional<Drawing> drawing = demonstration_.demonstrate(
+        state_.analysis, typedCoefficient(), stepBar_->value(), state_.couplerPoint, viewport());
+    if (!drawing) {
+        showMessage(this, messages::analyseFirst);
         return;
     }
-    picture_->clear();
-    scaleCoefficient_ = readCoefficient();
-    onStepChanged();  // the frame step as the scroll bar stands, shown in Text2
-
-    built_ = std::move(analysis);
-    sweep_ = animationSweep(*built_);
-    positions_ = demonstrationTables(*built_);
-    position_.frameIndex = positions_.range().first;
-    hasPosition_ = true;
-    setDrawingScale();
-    drawFigure();
-    showScreen();
+    stepBox_->setText(QString::number(demonstration_.frameStep()));
+    replay(*drawing);
+    // Afresh, so that the first figure is shown a whole step.
+    timer_->start();
 }
 
 void AnimationWindow::onStopClicked() {
-    drawTimer_->setEnabled(false);
-    eraseTimer_->setEnabled(false);
-    if (positionCurrent()) {
-        redrawOnStop();
-    }
-    showScreen();
+    replay(demonstration_.stop(state_.analysis.get()));
+    followDemonstration();
 }
 
 void AnimationWindow::onContinueClicked() {
-    // Without a current position of the linkage as it now is, the first tick could only stop.
-    // While the cycle runs, restarting the erase timer right after an erase step would let it erase
-    // again before the draw step that is due.
-    if (!positionCurrent() || eraseTimer_->isTicking() || drawTimer_->isTicking()) {
-        return;
-    }
-    restartTimer(eraseTimer_, kContinueTickMs);
+    demonstration_.resume(state_.analysis.get());
+    followDemonstration();
 }
 
 void AnimationWindow::onRangeClicked() {
-    std::shared_ptr<const Analysis> analysis = coveredAnalysis();
-    if (!analysis) {
+    const std::optional<Drawing> drawing =
+        demonstration_.range(state_.analysis, typedCoefficient(), state_.couplerPoint, viewport());
+    if (!drawing) {
+        showMessage(this, messages::analyseFirst);
         return;
     }
-    // The sampled tables leave the linkage without a current position, so nothing may step on.
-    stopTimers();
-    hasPosition_ = false;
-
-    scaleCoefficient_ = readCoefficient();
-    picture_->clear();
-    setDrawingScale();
-
-    built_ = std::move(analysis);
-    const RangeSamples range = rangeSamples(*built_);
-    positions_.rebuild(range.tables);
-    const double L4 = built_->linkage.L4;
-    for (const Frame& sample : range.samples) {
-        position_.frameIndex = sample.frameIndex;
-        positions_.store(sample.frameIndex, sample.joints);
-        // Every shape at the width the last drawing left: 1 before any demonstration.
-        figure_.axes(drawScale_, clientWidthTwips(), clientHeightTwips());
-        figure_.pivotCircles(L4, kDrawingColour);
-        figure_.groundSymbol(0);
-        figure_.groundSymbol(L4);
-        figure_.movingParts(sample.joints, L4, kDrawingColour);
-        emit stepTaken(Step::Figure, sample.frameIndex);
-    }
-    position_.frameIndex = range.frameIndexAfter;
-    showScreen();
+    replay(*drawing);
+    followDemonstration();
 }
 
 void AnimationWindow::beforeExit() {
-    stopTimers();
+    demonstration_.leave();
+    followDemonstration();
 }
 
 void AnimationWindow::onStepChanged() {
-    position_.frameStep = stepBar_->value();
-    stepBox_->setText(QString::number(position_.frameStep));
+    demonstration_.setFrameStep(stepBar_->value());
+    stepBox_->setText(QString::number(stepBar_->value()));
 }
 
 void AnimationWindow::onCoefficientFocusReset() {
-    scaleCoefficient_ = 0;
+    demonstration_.resetCoefficient();
 }
 
-// ---- Timer cycle ----------------------------------------------------------------------------
+void AnimationWindow::onTimerTick() {
+    replay(demonstration_.step(state_.analysis.get(), viewport()));
+    followDemonstration();
+}
 
-void AnimationWindow::eraseStep() {
-    if (!stopUnlessCurrent()) {
+void AnimationWindow::onExportCouplerCsvTriggered() {
+    if (!state_.analysis || state_.analysis->tables.empty()) {
+        showMessage(this, messages::analyseFirst);
         return;
     }
-    // Held before the figure goes, so that the screen, and copy and save, keep the whole figure
-    // until the draw step shows the next one.
-    holdScreen();
-    const double L4 = built_->linkage.L4;
-    picture_->setDrawWidth(2);
-    // A turning crank's figure has no axes, and its pivot circles go with it.
-    if (sweep_ == Sweep::FullTurn) {
-        figure_.pivotCircles(L4, kEraseColour);
+    if (!state_.couplerPoint) {
+        showMessage(this, messages::setCouplerPointFirst);
+        return;
     }
-    figure_.movingParts(positions_.at(position_.frameIndex), L4, kEraseColour);
-    emit stepTaken(Step::Erase, position_.frameIndex);
-    const ResultTables& t = built_->tables;
-    position_ = nextFrame(sweep_, position_, t.startAngle, t.endAngle);
-    restartTimer(drawTimer_, kTickMs);
-}
-
-void AnimationWindow::drawStep() {
-    if (stopUnlessCurrent()) {
-        drawFigure();
-        showScreen();
+    const QString fileName = askSaveFileName(
+        this, QStringLiteral("导出连杆点轨迹CSV"), QStringLiteral("CSV 文件 (*.csv)"),
+        QStringLiteral("csv"), QStringLiteral("连杆点轨迹.csv"));
+    if (!fileName.isEmpty()) {
+        const std::string csv = couplerPathCsv(*state_.analysis, *state_.couplerPoint);
+        writeFileReporting(this, fileName, QByteArray::fromStdString(csv));
     }
 }
 
-// ---- Checks ---------------------------------------------------------------------------------
+// ---- Replay ---------------------------------------------------------------------------------
 
-std::shared_ptr<const Analysis> AnimationWindow::coveredAnalysis() {
-    if (state_.analysis && coversAnimation(*state_.analysis)) {
-        return state_.analysis;
-    }
-    showMessage(this, messages::analyseFirst);
-    return nullptr;
-}
-
-bool AnimationWindow::positionCurrent() const {
-    return hasPosition_ && built_ != nullptr && built_ == state_.analysis &&
-           positions_.contains(position_.frameIndex);
-}
-
-bool AnimationWindow::stopUnlessCurrent() {
-    if (positionCurrent()) {
-        return true;
-    }
-    stopTimers();
-    return false;
-}
-
-double AnimationWindow::readCoefficient() const {
+double AnimationWindow::typedCoefficient() const {
     const QByteArray text = coefficientBox_->text().toUtf8();
-    const double value = readNumber(std::string_view(text.constData(), text.size()));
-    // A coefficient so small or so large that the picture's bounds vanish or overflow in single
-    // precision gives no usable scale either.
-    const float scale = drawScaleOf(value);
-    const auto span = static_cast<float>(static_cast<double>(scale) * kClientWidth);
-    if (value == 0 || scale == 0 || !std::isfinite(span)) {
-        return kDefaultCoefficient;
+    return readNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+Viewport AnimationWindow::viewport() const {
+    return {.clientWidth = client_->width() * kTwipsPerPixel,
+            .clientHeight = client_->height() * kTwipsPerPixel,
+            .pictureWidth = picture_->width(),
+            .pictureHeight = picture_->height()};
+}
+
+void AnimationWindow::replay(const Drawing& drawing) {
+    if (drawing.reset) {
+        const PictureScale& s = *drawing.reset;
+        picture_->clear();
+        picture_->setScale(s.left, s.top, s.right, s.bottom);
+        picture_->setBackColor(colourOf(kBackgroundColour));
     }
-    return value;
-}
-
-// ---- Figure ---------------------------------------------------------------------------------
-
-int AnimationWindow::clientWidthTwips() const {
-    return client_->width() * kTwipsPerPixel;
-}
-
-int AnimationWindow::clientHeightTwips() const {
-    return client_->height() * kTwipsPerPixel;
-}
-
-void AnimationWindow::setDrawingScale() {
-    drawScale_ = drawScaleOf(scaleCoefficient_);
-    figure_.setScale(drawScale_, clientWidthTwips(), clientHeightTwips());
-}
-
-void AnimationWindow::drawFigure() {
-    const double L4 = built_->linkage.L4;
-    picture_->setDrawWidth(1);
-    // The limited kinds swing about the axes; a turning crank's figure is drawn without them.
-    if (sweep_ != Sweep::FullTurn) {
-        figure_.axes(drawScale_, clientWidthTwips(), clientHeightTwips());
+    for (const Shape& shape : drawing.shapes) {
+        if (const auto* segment = std::get_if<Segment>(&shape)) {
+            picture_->setDrawWidth(segment->width);
+            picture_->line(segment->x1, segment->y1, segment->x2, segment->y2,
+                           colourOf(segment->colour));
+        } else {
+            const Circle& circle = std::get<Circle>(shape);
+            picture_->setDrawWidth(circle.width);
+            picture_->circle(circle.x, circle.y, circle.radius, colourOf(circle.colour));
+        }
     }
-    figure_.groundSymbol(0);
-    figure_.groundSymbol(L4);
-    picture_->setDrawWidth(2);
-    figure_.pivotCircles(L4, kDrawingColour);
-    figure_.movingParts(positions_.at(position_.frameIndex), L4, kDrawingColour);
-    emit stepTaken(Step::Draw, position_.frameIndex);
-    restartTimer(eraseTimer_, kTickMs);
 }
 
-void AnimationWindow::redrawOnStop() {
-    picture_->setDrawWidth(2);
-    figure_.movingParts(positions_.at(position_.frameIndex), built_->linkage.L4, kDrawingColour);
-    emit stepTaken(Step::Redraw, position_.frameIndex);
-}
-
-// ---- Timers and screen ----------------------------------------------------------------------
-
-void AnimationWindow::stopTimers() {
-    drawTimer_->setEnabled(false);
-    eraseTimer_->setEnabled(false);
-    showScreen();
-}
-
-void AnimationWindow::holdScreen() {
-    picture_->holdScreen(true);
-}
-
-void AnimationWindow::showScreen() {
-    picture_->holdScreen(false);
+void AnimationWindow::followDemonstration() {
+    if (!demonstration_.running()) {
+        timer_->stop();
+    } else if (!timer_->isActive()) {
+        timer_->start();
+    }
 }
 
 }  // namespace fourbar::ui

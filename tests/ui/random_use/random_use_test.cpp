@@ -7,9 +7,6 @@
 #include "ui/animation/animation_window.h"
 #include "ui/application.h"
 #include "ui/main/main_window.h"
-#include "ui/toolkit/timer.h"
-
-using fourbar::ui::Timer;
 
 namespace {
 
@@ -21,12 +18,15 @@ const char* const kTexts[] = {" 150", " 220", " 250", " 300", " 100", "-1", "1",
 // clang-format on
 
 // What a user does: clicks a button, chooses a menu item, types into an input box, sets a scroll
-// bar, or closes the visible window ("close box"); a tick of an animation timer stands for its
-// event. The kind of the widget named says which.
+// bar, closes the visible window ("close box"), or watches the animation for a while ("wait"). The
+// kind of the widget named says which.
 struct Action {
-    QString name;           // objectName of the button, menu item, input box, scroll bar or timer
+    QString name;           // objectName of the button, menu item, input box or scroll bar
     QString argument = {};  // the text typed, or the scroll bar's value
 };
+
+// A "wait": a little more than one step of the animation, which may tick once or twice.
+constexpr int kWaitMs = 40;
 
 // The visible windows of the program (Form1..Form4).
 QWidgetList shownForms() {
@@ -64,9 +64,7 @@ class RandomUseTest : public QObject {
         if (auto* bar = w->findChild<QScrollBar*>("HScroll1")) {  // the step bar, 1 to its maximum
             pool.append({"HScroll1", QString::number(pick(bar->maximum()) + 1)});
         }
-        if (app_->animationWindow() != nullptr) {
-            pool.append(QList<Action>{{"Timer1"}, {"Timer2"}});
-        }
+        pool.append(QList<Action>(w == app_->animationWindow(), {"wait"}));
         pool.append(QList<Action>(w != &app_->mainWindow(), {"close box"}));  // not the main's
         return pool[pick(pool.size())];
     }
@@ -76,8 +74,7 @@ class RandomUseTest : public QObject {
     void perform(const Action& action) {
         std::fputs(qPrintable(action.name + " \"" + action.argument + "\"\n"), stderr);
         QWidget* w = shownForms().value(0);
-        QWidget* owner = action.name.startsWith("Timer") ? app_->animationWindow() : w;
-        QObject* o = owner->findChild<QObject*>(action.name);
+        QObject* o = w->findChild<QObject*>(action.name);
         if (auto* button = qobject_cast<QPushButton*>(o)) {
             QTest::mouseClick(button, Qt::LeftButton);
         } else if (auto* item = qobject_cast<QAction*>(o)) {
@@ -87,8 +84,8 @@ class RandomUseTest : public QObject {
             QTest::keyClicks(box, action.argument);
         } else if (auto* bar = qobject_cast<QScrollBar*>(o)) {
             bar->setValue(action.argument.toInt());
-        } else if (auto* timer = qobject_cast<Timer*>(o)) {
-            emit timer->tick();
+        } else if (action.name == "wait") {
+            QTest::qWait(kWaitMs);
         } else {
             QCOMPARE(action.name, "close box");
             w->close();
@@ -141,9 +138,9 @@ class RandomUseTest : public QObject {
     // while the animation of the last one is still running.
     void replayKindChangeUnderRunningAnimation() {
         // clang-format off
-        const Action actions[] = {{"crankrocker"}, {"Command1"}, {"Command7"}, {"Command6"}, {"Command1"}, {"Timer1"},
-            {"Command5"}, {"doublerocker1"}, {"Command1"}, {"Command7"}, {"Timer2"}, {"Timer1"}, {"Text2", "1e999"},
-            {"affirm"}, {"opration"}, {"Timer2"}};
+        const Action actions[] = {{"crankrocker"}, {"Command1"}, {"Command7"}, {"Command6"}, {"Command1"}, {"wait"},
+            {"Command5"}, {"doublerocker1"}, {"Command1"}, {"Command7"}, {"Command6"}, {"Command3"}, {"wait"},
+            {"Command5"}, {"Text2", "1e999"}, {"affirm"}, {"opration"}, {"Command6"}, {"Command3"}, {"wait"}};
         // clang-format on
         for (const Action& action : actions) {
             perform(action);

@@ -1,14 +1,13 @@
 // Tests of the toolkit layer: twips, fonts, captions, the drawing area (scale, erasing,
 // persistence, columns, device resolution, copy and save), the input box's focus emptying, the
-// output box, Enter on buttons and the 16 ms timers. Run at 100 % and,
-// the functions that hold at any ratio, at QT_SCALE_FACTOR=2.
+// output box and Enter on buttons. Run at 100 % and, the functions that hold at any ratio, at
+// QT_SCALE_FACTOR=2.
 #include <QtTest>
 #include <QtWidgets>
 
 #include "tests/ui/ui_test_support.h"
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/output_box.h"
-#include "ui/toolkit/timer.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
 
@@ -334,28 +333,6 @@ class ToolkitTest : public QObject {
         area.copyToClipboard();
         QVERIFY(QApplication::clipboard()->mimeData()->hasText() &&
                 !QApplication::clipboard()->mimeData()->hasHtml());
-    }
-
-    // Two timers of 1 ms that restart each other from their ticks alternate strictly, one a 16 ms
-    // round each, as the animation's erase and draw steps; of two due together, the one restarted
-    // last ticks first.
-    void timerAlternation() {
-        QObject owner;
-        Timer* timers[2] = {new Timer(&owner), new Timer(&owner)};
-        QString sequence;
-        const qint64 start = QDateTime::currentMSecsSinceEpoch();
-        for (int i : {0, 1}) {
-            connect(timers[i], &Timer::tick, this, [&, i] {
-                sequence += QChar('1' + i);
-                timers[1 - i]->setEnabled(true);
-            });
-            timers[i]->setInterval(1);  // the second restarted last
-        }
-        // However busy the machine, twelve ticks come; never faster than the rounds.
-        QTRY_VERIFY_WITH_TIMEOUT(sequence.size() >= 12, 10000);
-        const qint64 rounds = (QDateTime::currentMSecsSinceEpoch() - start) / 16;
-        QCOMPARE(sequence, QString("21").repeated(sequence.size()).left(sequence.size()));
-        QVERIFY2(sequence.size() <= rounds + 1, qPrintable(sequence));
     }
 };
 
