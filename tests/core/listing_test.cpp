@@ -158,6 +158,7 @@ struct LayoutCase {
     const char* name;
     ListingLine line;
     LaidOutLine laidOut;
+    friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ListingLayoutTest : public testing::TestWithParam<LayoutCase> {};
