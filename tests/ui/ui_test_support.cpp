@@ -28,6 +28,17 @@ Q_COREAPP_STARTUP_FUNCTION(keepSettingsApart)
 
 namespace fourbar::test {
 
+QRect inkBox(const QImage& image) {
+    const int background = qGray(image.pixel(0, 0));
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            box |= qGray(image.pixel(x, y)) + 60 < background ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    return box;
+}
+
 QStringList dialogsDuring(const std::function<void()>& act, const QString& choose) {
     QStringList seen;
     QTimer poll;

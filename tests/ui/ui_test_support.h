@@ -2,7 +2,9 @@
 // opens.
 #pragma once
 
+#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -10,6 +12,10 @@
 class QWidget;
 
 namespace fourbar::test {
+
+// Bounding box of the pixels of `image` clearly darker than its top-left pixel: the ink drawn on a
+// light background.
+QRect inkBox(const QImage& image);
 
 // Runs `act`, closing each message box it opens with OK, and each file dialog by choosing the file
 // `choose` (a full path) or, when `choose` is empty, by cancelling. Returns what each showed:

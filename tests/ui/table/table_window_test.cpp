@@ -13,6 +13,7 @@
 #include "ui/toolkit/program_setup.h"
 #include "ui/toolkit/widget_table.h"
 
+using fourbar::test::inkBox;
 using namespace fourbar;
 using ui::TableWindow;
 using ui::widget;
@@ -30,18 +31,6 @@ SharedState analysed(double L1, double L2, double L3, double L4) {
     state.inputs = {L1, L2, L3, L4, 100, -1};
     executeAnalysis(state);
     return state;
-}
-
-// Bounding box of the pixels of `image` clearly darker than its top-left pixel.
-QRect inkBox(const QImage& image) {
-    const int background = qGray(image.pixel(0, 0));
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            box |= qGray(image.pixel(x, y)) + 60 < background ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return box;
 }
 
 // The lines of `text`, each ended by a line break.

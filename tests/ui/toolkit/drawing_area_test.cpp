@@ -4,23 +4,13 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "tests/ui/ui_test_support.h"
 #include "ui/toolkit/drawing_area.h"
 
+using fourbar::test::inkBox;
 using fourbar::ui::DrawingArea;
 
 namespace {
-
-// Bounding box of the pixels of `image` clearly darker than its top-left pixel.
-QRect inkBox(const QImage& image) {
-    const int background = qGray(image.pixel(0, 0));
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            box |= qGray(image.pixel(x, y)) + 60 < background ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return box;
-}
 
 // The ratio the tests run at.
 int runRatio() {

@@ -4,26 +4,16 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "tests/ui/ui_test_support.h"
 #include "ui/toolkit/output_box.h"
 #include "ui/toolkit/timer.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
 
+using fourbar::test::inkBox;
 using namespace fourbar::ui;
 
 namespace {
-
-// Bounding box of the pixels of `image` clearly darker than its top-left pixel.
-QRect inkBox(const QImage& image) {
-    const int background = qGray(image.pixel(0, 0));
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            box |= qGray(image.pixel(x, y)) + 60 < background ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return box;
-}
 
 // Fills a text box's panel red where the style is told the box is read-only, as some styles grey
 // it.
