@@ -1,5 +1,5 @@
-// The data listing: title and heading, the commands' plans, the bounded row loop and the column
-// padding of its lines.
+// The data listing: title and heading, the commands' plans, the bounded row loop and the layout of
+// its lines by display width.
 #include "core/listing.h"
 
 #include <array>
@@ -135,15 +135,6 @@ char32_t nextCodePoint(std::string_view text, std::size_t& at) {
     return c;
 }
 
-// Columns `text` takes in the listing's cell: wide (Chinese) characters take two.
-int cellColumns(std::string_view text) {
-    int columns = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        columns += isWideCharacter(nextCodePoint(text, at)) ? 2 : 1;
-    }
-    return columns;
-}
-
 }  // namespace
 
 bool isWideCharacter(char32_t c) {
@@ -229,20 +220,33 @@ void Listing::listRows(const ListingPlan& plan,
     }
 }
 
-std::vector<std::string> paddedLines(const ListingLine& line) {
-    std::vector<std::string> lines;
-    int end = 0;  // columns the current line takes; 0 while no line is open
+int displayColumns(std::string_view text) {
+    int columns = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        columns += isWideCharacter(nextCodePoint(text, at)) ? 2 : 1;
+    }
+    return columns;
+}
+
+LaidOutLine layOutLine(const ListingLine& line) {
+    LaidOutLine laidOut;
+    int end = 0;  // cells the current text line takes; 0 while no line is open
     for (const ListingField& field : line) {
         const int start = std::max(field.column, 1) - 1;
-        if (lines.empty() || start < end) {
-            lines.emplace_back();
+        if (laidOut.text.empty() || start < end) {
+            laidOut.text.emplace_back();
             end = 0;
         }
-        lines.back().append(static_cast<std::size_t>(start - end), ' ');
-        lines.back() += field.text;
-        end = start + cellColumns(field.text);
+        laidOut.text.back().append(static_cast<std::size_t>(start - end), ' ');
+        laidOut.text.back() += field.text;
+        end = start + displayColumns(field.text);
+        laidOut.fields.push_back({laidOut.text.size() - 1, start, field.text});
     }
-    return lines;
+    return laidOut;
+}
+
+std::vector<std::string> paddedLines(const ListingLine& line) {
+    return layOutLine(line).text;
 }
 
 std::array<double, 7> rowValues(const ResultTables& tables, int row, double loopValue,

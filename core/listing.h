@@ -96,10 +96,28 @@ std::string analysisCsv(const Analysis& analysis);
 // True for the characters that take two columns of a cell with half-width Latin characters:
 // Chinese, Japanese and Korean characters and the full-width forms.
 bool isWideCharacter(char32_t c);
+// Columns UTF-8 `text` takes in the listing's 宋体 cell: two per wide character, one per other.
+int displayColumns(std::string_view text);
 
-// The text lines a listing line shows: each field padded with blanks to its column, one column per
-// character and two per Chinese character, as in the listing's 宋体 cell. A field whose column lies
-// left of the end of the field before it starts a new line, as the listing area prints it.
+// A field where the listing area shows it. A field whose column lies left of the end of the field
+// before it starts a new text line, as the listing area prints it.
+struct PlacedField {
+    std::size_t line = 0;  // text line of its listing line, from 0
+    int column = 0;        // cells from the left edge, from 0 (a listing column n > 0 is n - 1)
+    std::string text;
+    bool operator==(const PlacedField&) const = default;
+};
+
+// A listing line laid out by display width, once for the window and the report: its fields in
+// place, and the text lines it shows, each field padded with blanks to its column.
+struct LaidOutLine {
+    std::vector<PlacedField> fields;
+    std::vector<std::string> text;
+    bool operator==(const LaidOutLine&) const = default;
+};
+LaidOutLine layOutLine(const ListingLine& line);
+
+// The text lines a listing line shows (layOutLine(line).text).
 std::vector<std::string> paddedLines(const ListingLine& line);
 
 }  // namespace fourbar

@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "core/messages.h"
 #include "ui/animation/animation_window.h"
 #include "ui/diagrams/diagrams_window.h"
 #include "ui/main/main_window.h"
 #include "ui/table/table_window.h"
+#include "ui/toolkit/message_box.h"
 #include "ui/toolkit/program_setup.h"
 
 namespace fourbar::ui {
@@ -28,8 +30,11 @@ Window& ensureWindow(std::unique_ptr<Window>& window, SharedState& state, Applic
 }  // namespace
 
 Application::Application() {
-    // Before any window, so that every window and dialog finds the names and Qt's Chinese texts.
+    // Before any window, so that every window and dialog finds the names and Qt's Chinese texts,
+    // and every message box the program's title.
     setUpProgram();
+    setMessageTitle(QString::fromUtf8(messages::appTitle.data(),
+                                      static_cast<qsizetype>(messages::appTitle.size())));
     main_ = std::make_unique<MainWindow>(state_);
     MainWindow* main = main_.get();
     connect(main, &MainWindow::diagramsRequested, this, &Application::showDiagrams);

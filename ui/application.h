@@ -20,8 +20,8 @@ class Application : public QObject {
 
   public:
     // Sets up the program in the running Qt application (setUpProgram: settings names, Qt's
-    // Chinese texts), creates the main window and shows it. The other windows are created when
-    // first shown.
+    // Chinese texts; the message boxes' title), creates the main window and shows it. The other
+    // windows are created when first shown.
     Application();
     ~Application() override;
 

@@ -154,6 +154,48 @@ TEST(ListingLines, PadToColumns) {
     EXPECT_EQ(paddedLines({{3, "123456789"}, {11, "x"}}), (Lines{"  123456789", "          x"}));
 }
 
+struct LayoutCase {
+    const char* name;
+    ListingLine line;
+    LaidOutLine laidOut;
+    friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ListingLayoutTest : public testing::TestWithParam<LayoutCase> {};
+
+// The window paints each field at its cell and copies the text lines; the report prints them.
+TEST_P(ListingLayoutTest, PlacesFieldsByDisplayWidth) {
+    EXPECT_EQ(layOutLine(GetParam().line), GetParam().laidOut);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, ListingLayoutTest, testing::Values(
+    // Blanks between the headings as wide as their Chinese characters leave (two cells each).
+    LayoutCase{"Heading", listingHeading(), {
+        .fields = {{0, 0, "L1杆转角"}, {0, 10, "L2杆转角"}, {0, 21, "L3杆转角"}, {0, 32, "L2杆角速"},
+                   {0, 43, "L3杆角速"}, {0, 55, "L2杆角加速"}, {0, 68, "L3杆角加速"}},
+        .text = {"L1杆转角  L2杆转角   L3杆转角   L2杆角速   L3杆角速    L2杆角加速   L3杆角加速"}}},
+    LayoutCase{"Title", listingTitle(), {
+        .fields = {{0, 29, "四杆机构运动分析"}},
+        .text = {std::string(29, ' ') + "四杆机构运动分析"}}},
+    // Columns 0 and 1 are both the edge, so the second field cannot follow the first.
+    LayoutCase{"EdgeTwice", {{0, "a"}, {1, "b"}}, {
+        .fields = {{0, 0, "a"}, {1, 0, "b"}}, .text = {"a", "b"}}},
+    // "四杆" takes four cells: column 5 follows it, column 4 goes to the next line.
+    LayoutCase{"WideFollowed", {{1, "四杆"}, {5, "x"}}, {
+        .fields = {{0, 0, "四杆"}, {0, 4, "x"}}, .text = {"四杆x"}}},
+    LayoutCase{"WideOverlapped", {{1, "四杆"}, {4, "x"}, {7, "y"}}, {
+        .fields = {{0, 0, "四杆"}, {1, 3, "x"}, {1, 6, "y"}}, .text = {"四杆", "   x  y"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(ListingLines, DisplayColumns) {
+    EXPECT_EQ(displayColumns(""), 0);
+    EXPECT_EQ(displayColumns("L2杆角加速"), 10);
+    EXPECT_EQ(displayColumns("-3.14"), 5);
+    EXPECT_EQ(displayColumns("（度）"), 6);  // full-width brackets
+}
+
 // Every row of the analysis as CSV in index order: a byte-order mark and the headings with their
 // units, then the values the listing shows, in the shortest form that reads back to the value as
 // held (the output link's angular acceleration is a float), empty where a row has no value.

@@ -1,15 +1,19 @@
-// What every window test shares: settings of its own, and answering the dialogs a command opens.
+// What every window test shares: settings of its own, and answering the dialogs and menus a command
+// opens.
 #include "tests/ui/ui_test_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 // Before anything reads them, the settings (the file dialogs' last folder, Qt's own dialog state)
 // go to a folder of this run, never the user's own; the folder goes when the test ends.
@@ -23,6 +27,17 @@ static void keepSettingsApart() {
 Q_COREAPP_STARTUP_FUNCTION(keepSettingsApart)
 
 namespace fourbar::test {
+
+QRect inkBox(const QImage& image) {
+    const int background = qGray(image.pixel(0, 0));
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            box |= qGray(image.pixel(x, y)) + 60 < background ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    return box;
+}
 
 QStringList dialogsDuring(const std::function<void()>& act, const QString& choose) {
     QStringList seen;
@@ -55,6 +70,45 @@ QStringList dialogsDuring(const std::function<void()>& act, const QString& choos
     poll.start(10);
     act();
     return seen;
+}
+
+MenuUse pickFromContextMenu(QWidget* widget, QPoint pos, const QString& item, Pick pick,
+                            const QString& choose) {
+    MenuUse use;
+    QTimer poll;
+    poll.callOnTimeout([&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return;
+        }
+        poll.stop();
+        QAction* target = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                use.items << action->text() + (action->isEnabled() ? "" : " (disabled)");
+                target = action->isEnabled() && action->text() == item ? action : target;
+            }
+        }
+        if (target == nullptr) {
+            QTest::keyClick(menu, Qt::Key_Escape);
+        } else if (pick == Pick::Click) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(target).center());
+        } else {
+            for (qsizetype n = 0; n < use.items.size() && menu->activeAction() != target; ++n) {
+                QTest::keyClick(menu, Qt::Key_Down);
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    poll.start(10);
+    QWidget* window = widget->window();
+    use.dialogs = dialogsDuring(
+        [&] {
+            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                              widget->mapTo(window, pos));
+        },
+        choose);
+    return use;
 }
 
 }  // namespace fourbar::test

@@ -85,7 +85,8 @@ constexpr WidgetSpec<MainWindow> kWidgets[] = {
     {WidgetKind::Input, "Text6", "", {1920, 780, 735, 375}, kTnr975, 6, nullptr, "Frame1"},
     {WidgetKind::Button, "Command1", "确 定", {1920, 1620, 795, 375}, kTnr12, 7, &MainWindow::onConfirmClicked, "Frame1"},
     {WidgetKind::Button, "Command2", "取 消", {1920, 2460, 795, 375}, kTnr12, 8, &MainWindow::onCancelClicked, "Frame1"},
-    // One twip-pixel high, so its caption never shows; the window's own font.
+    // Shows nothing and does nothing, kept as the layout has it: one pixel high, so its caption
+    // never shows; the window's own font.
     {WidgetKind::Label, "Label3", "Label3", {180, 1680, 375, 15}, {DesignFont::Arial, 6}, 0, nullptr, "Frame1"},
     // The schematic; Label12 is one character wide, so its caption stacks one character per line.
     {WidgetKind::Label, "Label12", "机构简图", {360, 300, 255, 1035}, kTnr975, 0, nullptr, nullptr},
@@ -262,8 +263,9 @@ void MainWindow::onClearOutputClicked() {
 }
 
 void MainWindow::onEraseClientClicked() {
-    // Nothing is ever drawn on the client area itself, so erasing it is a repaint of the
-    // background; the widgets and the schematic are untouched.
+    // clear1 and clear2 are kept as the menus have them, though nothing changes: nothing is ever
+    // drawn on the client area itself, so erasing it is a repaint of the background; the widgets
+    // and the schematic are untouched.
     centralWidget()->update();
 }
 

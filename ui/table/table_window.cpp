@@ -1,15 +1,13 @@
 // The data table window: layout, the listing printed in its area, clear and exit.
 #include "ui/table/table_window.h"
 
-#include <QAction>
-
 #include "core/lenient_number.h"
 #include "core/messages.h"
-#include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/export_menu.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/input_box.h"
+#include "ui/toolkit/listing_view.h"
 #include "ui/toolkit/message_box.h"
-#include "ui/toolkit/save_file.h"
 #include "ui/toolkit/widget_table.h"
 #include "ui/toolkit/widgets.h"
 
@@ -32,7 +30,7 @@ constexpr auto kFourthQuarter = &TableWindow::onQuarterClicked<ListingCommand::F
 // Every widget of the window; the labels take no place in the tab order.
 // clang-format off
 constexpr WidgetSpec<TableWindow> kWidgets[] = {
-    {WidgetKind::Picture, "Picture1", "", {60, 180, 6075, 7635}, kDefaultFontSpec, 3, nullptr},
+    {WidgetKind::Listing, "Picture1", "", {60, 180, 6075, 7635}, kDefaultFontSpec, 3, nullptr},
     {WidgetKind::Button, "Command1", "       显  示       ", {6240, 240, 375, 615}, kTnr975, 1, &TableWindow::onDisplayClicked},
     {WidgetKind::Label, "Label2", " 起 点", {6180, 1020, 495, 195}, kDefaultFontSpec, 0, nullptr},
     {WidgetKind::Input, "Text2", "", {6180, 1320, 495, 315}, kDefaultFontSpec, 10, nullptr},
@@ -52,10 +50,24 @@ constexpr WidgetSpec<TableWindow> kWidgets[] = {
 // 宋体 has half-width Latin characters and lines one em high; its installed stand-in is wider and
 // taller, so the listing keeps the 宋体 character cell, in which the seven columns fit the
 // listing area's width and a full default listing its height.
-void setSongTi(DrawingArea& area, double points) {
+void setSongTi(ListingView& area, double points) {
     const QFont font = designFont(DesignFont::SongTi, points);
     const int em = font.pixelSize();
     area.setTextFont(font, QSize(em / 2, em));
+}
+
+// The line as core lays it out, for the listing area to place.
+ListingView::Line viewLine(const ListingLine& line, ListingView::LineRole role) {
+    const LaidOutLine laidOut = layOutLine(line);
+    ListingView::Line view;
+    view.role = role;
+    for (const PlacedField& field : laidOut.fields) {
+        view.fields.append({int(field.line), field.column, QString::fromStdString(field.text)});
+    }
+    for (const std::string& text : laidOut.text) {
+        view.text.append(QString::fromStdString(text));
+    }
+    return view;
 }
 
 double boxValue(const InputBox* box) {
@@ -69,39 +81,22 @@ TableWindow::TableWindow(SharedState& state, QWidget* parent) : ChildWindow(pare
         setupWindow(this, "Form4", QStringLiteral("运动参数"), kClientWidth, kClientHeight);
     setFont(defaultFont());
     buildWidgets<TableWindow>(this, client, kWidgets);
-    listingArea_ = widget<DrawingArea>(this, "Picture1");
+    listingArea_ = widget<ListingView>(this, "Picture1");
     intervalBox_ = widget<InputBox>(this, "Text1");
     startBox_ = widget<InputBox>(this, "Text2");
     endBox_ = widget<InputBox>(this, "Text3");
 
-    listingArea_->setCopiesText(true);
     listingArea_->enableSavePicture(true, QStringLiteral("运动参数.png"));
-    auto* exportCsv = new QAction(QStringLiteral("导出CSV..."), listingArea_);
-    exportCsv->setObjectName(QStringLiteral("exportCsv"));
-    listingArea_->addAction(exportCsv);
-    connect(exportCsv, &QAction::triggered, this, &TableWindow::onExportCsvTriggered);
+    listingArea_->exportMenu().enableCsvExport([this] { return analysisCsvBytes(); },
+                                               QStringLiteral("运动参数.csv"));
 }
 
-void TableWindow::onExportCsvTriggered() {
+std::optional<QByteArray> TableWindow::analysisCsvBytes() {
     if (!state_.analysis) {
         showMessage(this, messages::analyseFirst);
-        return;
+        return std::nullopt;
     }
-    const QString fileName =
-        askSaveFileName(this, QStringLiteral("导出CSV"), QStringLiteral("CSV 文件 (*.csv)"),
-                        QStringLiteral("csv"), QStringLiteral("运动参数.csv"));
-    if (!fileName.isEmpty()) {
-        exportCsvTo(fileName);
-    }
-}
-
-bool TableWindow::exportCsvTo(const QString& fileName) {
-    if (!state_.analysis) {
-        showMessage(this, messages::analyseFirst);
-        return false;
-    }
-    const std::string csv = analysisCsv(*state_.analysis);
-    return writeFileReporting(this, fileName, QByteArray::fromStdString(csv));
+    return QByteArray::fromStdString(analysisCsv(*state_.analysis));
 }
 
 void TableWindow::onDisplayClicked() {
@@ -119,16 +114,14 @@ void TableWindow::beforeExit() {
 }
 
 void TableWindow::list(ListingCommand command) {
-    DrawingArea& area = *listingArea_;
+    ListingView& area = *listingArea_;
     area.clear();
     // The copy of the listing as a table: the title in one cell, the headings, the rows.
+    using enum ListingView::LineRole;
     setSongTi(area, kListingTitlePoints);
-    area.setLineRole(DrawingArea::LineRole::Title);
-    print(listingTitle());
+    area.print(viewLine(listingTitle(), Title));
     setSongTi(area, kListingPoints);
-    area.setLineRole(DrawingArea::LineRole::Headings);
-    print(listingHeading());
-    area.setLineRole(DrawingArea::LineRole::Cells);
+    area.print(viewLine(listingHeading(), Headings));
 
     const Listing listing(state_);
     const ListingPlan plan =
@@ -139,19 +132,12 @@ void TableWindow::list(ListingCommand command) {
     }
     listing.listRows(plan, [&](const ListingLine& line) {
         // Lines below the bottom edge cannot be seen, so the listing ends there.
-        if (area.printPositionBelowBottom()) {
+        if (area.isFull()) {
             return false;
         }
-        print(line);
+        area.print(viewLine(line, Cells));
         return true;
     });
-}
-
-void TableWindow::print(const ListingLine& line) {
-    for (const ListingField& field : line) {
-        listingArea_->printAt(field.column, QString::fromStdString(field.text));
-    }
-    listingArea_->endLine();
 }
 
 }  // namespace fourbar::ui

@@ -1,14 +1,17 @@
 // The data table window: the computed values listed as text over a chosen range and interval.
 #pragma once
 
+#include <QByteArray>
+#include <optional>
+
 #include "core/listing.h"
 #include "core/shared_state.h"
 #include "ui/toolkit/child_window.h"
 
 namespace fourbar::ui {
 
-class DrawingArea;
 class InputBox;
+class ListingView;
 
 class TableWindow : public ChildWindow {
     Q_OBJECT
@@ -26,13 +29,7 @@ class TableWindow : public ChildWindow {
     // "清零": empties the three boxes; the listing stays.
     void onClearBoxesClicked();
 
-    // "导出CSV..." of the listing's context menu: every row of the last analysis to a file the user
-    // names; before any analysis a message and no file.
-    void onExportCsvTriggered();
-    // The same without the dialog; false when nothing was written.
-    bool exportCsvTo(const QString& fileName);
-
-    DrawingArea* listingArea() const { return listingArea_; }
+    ListingView* listingArea() const { return listingArea_; }
 
   protected:
     // "退出" empties the listing.
@@ -42,10 +39,12 @@ class TableWindow : public ChildWindow {
     // Prints the title and the heading, then the command's rows down to the area's bottom edge,
     // or shows the message the command gives instead.
     void list(ListingCommand command);
-    void print(const ListingLine& line);
+    // What "导出CSV..." of the listing's context menu writes: every row of the last analysis;
+    // before any analysis a message and nothing.
+    std::optional<QByteArray> analysisCsvBytes();
 
     SharedState& state_;
-    DrawingArea* listingArea_ = nullptr;
+    ListingView* listingArea_ = nullptr;
     InputBox* intervalBox_ = nullptr;  // degrees
     InputBox* startBox_ = nullptr;     // degrees
     InputBox* endBox_ = nullptr;       // degrees

@@ -1,23 +1,13 @@
-// A drawing area with a persistent backing image, a user coordinate system and column-placed text.
+// A drawing area: backing image at the screen's resolution, user coordinates, lines and circles.
 #include "ui/toolkit/drawing_area.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QBuffer>
-#include <QClipboard>
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <QImageWriter>
-#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
 
-#include "core/listing.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/save_file.h"
+#include "ui/toolkit/export_menu.h"
 #include "ui/toolkit/twips.h"
 
 namespace fourbar::ui {
@@ -59,16 +49,6 @@ bool clipSegment(QPointF& a, QPointF& b, double loX, double loY, double hiX, dou
     return true;
 }
 
-// Columns `text` takes in a character cell: wide (Chinese) characters take two, as in a face with
-// half-width Latin characters, whatever the stand-in face's own advances are.
-int cellColumns(const QString& text) {
-    int columns = 0;
-    for (const char32_t c : text.toUcs4()) {
-        columns += isWideCharacter(c) ? 2 : 1;
-    }
-    return columns;
-}
-
 // Device pixels that cover `logical` pixels at `ratio`.
 QSize deviceSize(QSize logical, qreal ratio) {
     return QSize(static_cast<int>(std::ceil(logical.width() * ratio)),
@@ -101,9 +81,8 @@ class DevicePixelPainter {
 }  // namespace
 
 struct DrawingArea::Impl {
-    QImage image;  // device pixels; its devicePixelRatio() is the ratio it is drawn at
-    QImage held;   // while the screen is held: the picture it shows; null otherwise
-    bool copiesText = false;
+    QImage image;       // device pixels; its devicePixelRatio() is the ratio it is drawn at
+    QImage held;        // while the screen is held: the picture it shows; null otherwise
     QSize logicalSize;  // what the image covers, in logical pixels
     QColor backColor = Qt::white;
     QColor foreColor = Qt::black;
@@ -113,27 +92,7 @@ struct DrawingArea::Impl {
     double top = 0.0;
     double right = 1.0;
     double bottom = 1.0;
-
-    QFont textFont = defaultFont();
-    QSize textCell;  // empty: the text font's own average width and line spacing
-    int lineHeight() const {
-        return textCell.isValid() ? textCell.height() : QFontMetrics(textFont).lineSpacing();
-    }
-    int printX = 0;  // pixels from the left edge where the next field may start
-    int printY = 0;  // pixels from the top of the current (or next) line
-    bool lineOpen = false;
-    QStringList lines;  // printed text, fields padded with blanks to their columns
-    // The printed lines as their fields, for the HTML copy; a row ends at endLine() only.
-    struct Row {
-        LineRole role;
-        QStringList fields;
-    };
-    QList<Row> rows;
-    bool rowOpen = false;
-    LineRole lineRole = LineRole::Cells;
-
-    QAction* savePicture = nullptr;
-    QString proposedPictureName;
+    ExportMenu* menu = nullptr;
 
     qreal ratio() const { return image.devicePixelRatio(); }  // 1 for the null image
     // Logical pixels to device pixels of the image.
@@ -151,19 +110,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent), d_(std::make_unique
     // picture focused and keys such as Space press no button; Ctrl+C copies from it.
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    // The menu holds the actions added to the area. Ctrl+C copies from it wherever the focus is in
-    // its window; a text box with the focus keeps Ctrl+C for its own text.
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* copy = new QAction(QStringLiteral("复制"), this);
-    copy->setObjectName(QStringLiteral("copyAction"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this, &DrawingArea::copyToClipboard);
-    addAction(copy);
-    d_->savePicture = new QAction(QStringLiteral("保存图片..."), this);
-    d_->savePicture->setObjectName(QStringLiteral("savePictureAction"));
-    connect(d_->savePicture, &QAction::triggered, this, &DrawingArea::savePictureAs);
+    d_->menu = new ExportMenu(this);
 }
 
 DrawingArea::~DrawingArea() = default;
@@ -228,13 +175,8 @@ void DrawingArea::clear() {
         d_->logicalSize = size;
     }
     d_->image.fill(d_->backColor);
-    d_->printX = 0;
-    d_->printY = 0;
-    d_->lineOpen = false;
-    d_->lines.clear();
-    d_->rows.clear();
-    d_->rowOpen = false;
     update();
+    cleared();
 }
 
 void DrawingArea::setDrawWidth(int pixels) {
@@ -311,146 +253,31 @@ void DrawingArea::circle(double cx, double cy, double radius, const QColor& colo
     update();
 }
 
-void DrawingArea::setTextFont(const QFont& font, QSize cell) {
-    d_->textFont = font;
-    d_->textCell = cell.isEmpty() ? QSize() : cell;
-}
-QFont DrawingArea::textFont() const {
-    return d_->textFont;
-}
-
-void DrawingArea::printAt(int column, const QString& text) {
-    const QFontMetrics metrics(d_->textFont);
-    const int col = std::clamp(column, 1, kMaxColumn);
-    const bool cell = d_->textCell.isValid();
-    const int x = (col - 1) * (cell ? d_->textCell.width() : metrics.averageCharWidth());
-    const int baseline = cell ? (d_->textCell.height() * 7 + 4) / 8 : metrics.ascent();
-    if (d_->lineOpen && x < d_->printX) {
-        breakLine();
-    }
-    if (!d_->lineOpen) {
-        d_->lines.append(QString());
-        d_->lineOpen = true;
-    }
-    if (!d_->rowOpen) {
-        d_->rows.append({d_->lineRole, {}});
-        d_->rowOpen = true;
-    }
-    d_->rows.last().fields.append(text);
+void DrawingArea::drawText(QPoint origin, const QFont& font, const QString& text) {
     fitImage();
     {
         QPainter painter(&d_->image);  // logical coordinates; glyphs rendered at device resolution
-        painter.setFont(d_->textFont);
+        painter.setFont(font);
         painter.setPen(d_->foreColor);
-        painter.drawText(QPoint(x, d_->printY + baseline), text);
+        painter.drawText(origin, text);
     }
-    d_->printX =
-        x + (cell ? cellColumns(text) * d_->textCell.width() : metrics.horizontalAdvance(text));
-
-    QString& lineText = d_->lines.last();
-    const qsizetype start = col - 1;
-    if (lineText.size() <= start) {
-        lineText += QString(start - lineText.size(), QLatin1Char(' '));
-    } else if (!lineText.isEmpty()) {
-        lineText += QLatin1Char(' ');
-    }
-    lineText += text;
     update();
 }
 
-void DrawingArea::endLine() {
-    if (!d_->rowOpen) {
-        d_->rows.append({d_->lineRole, {}});  // an empty line
-    }
-    d_->rowOpen = false;
-    breakLine();
-}
-
-void DrawingArea::breakLine() {
-    if (!d_->lineOpen) {
-        d_->lines.append(QString());  // an empty line
-    }
-    d_->lineOpen = false;
-    d_->printX = 0;
-    d_->printY += d_->lineHeight();
-}
-
-void DrawingArea::setLineRole(LineRole role) {
-    d_->lineRole = role;
-}
-
-bool DrawingArea::printPositionBelowBottom() const {
-    int nextTop = d_->printY;
-    if (d_->lineOpen) {
-        nextTop += d_->lineHeight();
-    }
-    return nextTop >= height();
-}
-
-QString DrawingArea::printedText() const {
-    QString text;
-    for (const QString& lineText : d_->lines) {
-        text += lineText;
-        text += QLatin1Char('\n');
-    }
-    return text;
-}
-
-QStringList DrawingArea::printedLines() const {
-    return d_->lines;
-}
-
-QString DrawingArea::printedHtml() const {
-    qsizetype columns = 1;
-    for (const Impl::Row& row : d_->rows) {
-        if (row.role != LineRole::Title) {
-            columns = std::max(columns, row.fields.size());
-        }
-    }
-    auto cell = [](const char* tag, const QString& text, const QString& attributes = QString()) {
-        return QStringLiteral("<%1%2>%3</%1>")
-            .arg(QLatin1String(tag), attributes, text.trimmed().toHtmlEscaped());
-    };
-    QString html = QStringLiteral(
-        "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n");
-    for (const Impl::Row& row : d_->rows) {
-        html += QLatin1String("<tr>");
-        if (row.role == LineRole::Title) {
-            html += cell("td", row.fields.join(QLatin1Char(' ')),
-                         QStringLiteral(" colspan=\"%1\"").arg(columns));
-        } else {
-            for (const QString& field : row.fields) {
-                html += cell(row.role == LineRole::Headings ? "th" : "td", field);
-            }
-        }
-        html += QLatin1String("</tr>\n");
-    }
-    html += QLatin1String("</table></body></html>\n");
-    return html;
-}
-
 void DrawingArea::copyToClipboard() const {
-    if (d_->copiesText) {
-        auto* data = new QMimeData;
-        data->setText(printedText());
-        if (!d_->rows.isEmpty()) {
-            data->setData(QStringLiteral("text/html"), printedHtml().toUtf8());
-        }
-        QApplication::clipboard()->setMimeData(data);
-    } else {
-        QApplication::clipboard()->setImage(shownImage());
-    }
+    copyPicture(shownImage());
 }
 
-void DrawingArea::setCopiesText(bool on) {
-    d_->copiesText = on;
+ExportMenu& DrawingArea::exportMenu() const {
+    return *d_->menu;
+}
+
+void DrawingArea::enableSavePicture(bool on, const QString& proposedName) {
+    d_->menu->enableSavePicture(on, proposedName);
 }
 
 void DrawingArea::disableMenu() {
-    setContextMenuPolicy(Qt::NoContextMenu);
-    for (QAction* action : actions()) {
-        action->setEnabled(false);
-    }
+    d_->menu->disable();
 }
 
 void DrawingArea::holdScreen(bool hold) {
@@ -464,43 +291,6 @@ void DrawingArea::holdScreen(bool hold) {
 
 const QImage& DrawingArea::shownImage() const {
     return d_->held.isNull() ? image() : d_->held;
-}
-
-void DrawingArea::enableSavePicture(bool on, const QString& proposedName) {
-    d_->proposedPictureName = proposedName;
-    if (on) {
-        addAction(d_->savePicture);
-    } else {
-        removeAction(d_->savePicture);
-    }
-}
-
-bool DrawingArea::savePicture(const QString& fileName) {
-    // The file states the resolution (96 dpi times the ratio), so that programs that honour it
-    // show and print the picture at its size on the screen.
-    QImage picture = shownImage();
-    const int dotsPerMeter = qRound(96 / 0.0254 * picture.devicePixelRatio());
-    picture.setDotsPerMeterX(dotsPerMeter);
-    picture.setDotsPerMeterY(dotsPerMeter);
-    // PNG, unless the name asks for another format that can be written ("x.jpg").
-    QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
-    if (!QImageWriter::supportedImageFormats().contains(format)) {
-        format = "png";
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format.constData());
-    return writeFileReporting(this, fileName, bytes);
-}
-
-void DrawingArea::savePictureAs() {
-    const QString fileName =
-        askSaveFileName(this, QStringLiteral("保存图片"), QStringLiteral("PNG 图片 (*.png)"),
-                        QStringLiteral("png"), d_->proposedPictureName);
-    if (!fileName.isEmpty()) {
-        savePicture(fileName);
-    }
 }
 
 const QImage& DrawingArea::image() const {

@@ -3,15 +3,25 @@
 
 #include <QMessageBox>
 
-#include "core/messages.h"
-
 namespace fourbar::ui {
+
+namespace {
+
+QString& messageTitle() {
+    static QString title;
+    return title;
+}
+
+}  // namespace
+
+void setMessageTitle(const QString& title) {
+    messageTitle() = title;
+}
 
 void showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("messageBox"));
-    box.setWindowTitle(QString::fromUtf8(messages::appTitle.data(),
-                                         static_cast<qsizetype>(messages::appTitle.size())));
+    box.setWindowTitle(messageTitle());
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);

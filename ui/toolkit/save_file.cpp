@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <algorithm>
 
 #include "ui/toolkit/message_box.h"
 
@@ -23,7 +24,16 @@ void rememberFolderOf(const QString& fileName) {
 
 bool writeFileReporting(QWidget* parent, const QString& fileName, const QByteArray& bytes) {
     QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+    // Unbuffered, so that each write reports its own failure: the flush of a buffer when the file
+    // is committed could fail unnoticed and leave a file cut short, reported as written.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        // A write cut short (the disk full) goes on with the rest, which fails with the reason.
+        const qint64 count = file.write(bytes.constData() + done, bytes.size() - done);
+        written = count > 0;
+        done += std::max<qint64>(count, 0);
+    }
+    if (written && file.commit()) {
         rememberFolderOf(fileName);
         return true;
     }

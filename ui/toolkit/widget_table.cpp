@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/listing_view.h"
 #include "ui/toolkit/output_box.h"
 #include "ui/toolkit/twips.h"
 
@@ -34,6 +35,8 @@ QWidget* createWidget(WidgetKind kind, QWidget* parent, const char* name, const 
             return makeButton(parent, name, text, rect, font);
         case WidgetKind::Picture:
             return makeDrawingArea(parent, name, rect);
+        case WidgetKind::Listing:
+            return makeListingView(parent, name, rect);
         case WidgetKind::ScrollBar:
             return makeHorizontalScrollBar(parent, name, rect, 0, 0, 0);
     }

@@ -25,6 +25,7 @@ enum class WidgetKind {
     Output,        // an OutputBox: a command writes into it, the user reads and copies
     Button,
     Picture,    // a DrawingArea
+    Listing,    // a ListingView: a DrawingArea printing a text listing
     ScrollBar,  // horizontal; the window sets its range
 };
 

@@ -18,6 +18,7 @@
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/enter_click.h"
 #include "ui/toolkit/input_box.h"
+#include "ui/toolkit/listing_view.h"
 #include "ui/toolkit/twips.h"
 
 namespace fourbar::ui {
@@ -302,6 +303,10 @@ InputBox* makeInputBox(QWidget* parent, const char* name, TwipRect rect, const Q
 
 DrawingArea* makeDrawingArea(QWidget* parent, const char* name, TwipRect rect) {
     return place(new DrawingArea(parent), name, rect);
+}
+
+ListingView* makeListingView(QWidget* parent, const char* name, TwipRect rect) {
+    return place(new ListingView(parent), name, rect);
 }
 
 QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect rect, int minimum,

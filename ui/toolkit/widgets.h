@@ -18,6 +18,7 @@ namespace fourbar::ui {
 
 class InputBox;
 class DrawingArea;
+class ListingView;
 
 // A twip rectangle relative to the parent's client area: left, top, width, height.
 struct TwipRect {
@@ -64,6 +65,7 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, 
                      const QFont& font);
 InputBox* makeInputBox(QWidget* parent, const char* name, TwipRect rect, const QFont& font);
 DrawingArea* makeDrawingArea(QWidget* parent, const char* name, TwipRect rect);
+ListingView* makeListingView(QWidget* parent, const char* name, TwipRect rect);
 QScrollBar* makeHorizontalScrollBar(QWidget* parent, const char* name, TwipRect rect, int minimum,
                                     int maximum, int value);
 

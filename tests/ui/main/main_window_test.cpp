@@ -10,6 +10,8 @@
 #include "ui/main/main_window.h"
 #include "ui/table/table_window.h"
 #include "ui/toolkit/drawing_area.h"
+#include "ui/toolkit/listing_view.h"
+#include "ui/toolkit/message_box.h"
 #include "ui/toolkit/save_file.h"
 #include "ui/toolkit/widgets.h"
 
@@ -51,6 +53,9 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
+    // The message boxes' title is the application's to set.
+    void initTestCase() { fourbar::ui::setMessageTitle(QString()); }
+
     void init() {
         app_ = std::make_unique<fourbar::ui::Application>();  // the one of the previous test goes
         QVERIFY(QTest::qWaitForWindowActive(form1()));
@@ -223,6 +228,21 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(box(8)->text(), "B型曲柄摇杆机构");
     }
 
+    // The schematic is a fixed picture, not a result: no context menu, and Ctrl+C with a button
+    // focused copies nothing.
+    void schematicHasNoMenu() {
+        auto* schematic = form1()->findChild<fourbar::ui::DrawingArea*>("Picture1");
+        QCOMPARE(fourbar::test::pickFromContextMenu(schematic, {20, 20}, "复制",
+                                                    fourbar::test::Pick::Keyboard)
+                     .items,
+                 QStringList());
+        QWidget* confirm = form1()->findChild<QWidget*>("Command1");
+        confirm->setFocus();
+        QApplication::clipboard()->setText("kept");
+        QTest::keyClick(confirm, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), "kept");
+    }
+
     // Each file dialog opens in the folder of the file written last, proposes its name, in
     // Chinese ("保存(&S)"), and writes the file chosen, whose folder becomes the last one.
     void fileDialogs() {
@@ -298,7 +318,7 @@ class MainWindowTest : public QObject {
         run("Command4");  // the data table, created when first shown
         for (const qsizetype rows : {15, 36}) {
             run("Command1", app_->tableWindow());
-            QCOMPARE(app_->tableWindow()->listingArea()->printedLines().size(), 2 + rows);
+            QCOMPARE(app_->tableWindow()->listingArea()->lines().size(), 2 + rows);
             run("Command7");
         }
     }

@@ -1,0 +1,184 @@
+// Tests of the drawing area: its scale, erasing by drawing again, drawing at the screen's
+// resolution, keeping the picture, and refitting the picture to a new device pixel ratio. Run at
+// 100 %, at 200 % (QT_SCALE_FACTOR=2) and on two screens of 100 % and 200 %.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "tests/ui/ui_test_support.h"
+#include "ui/toolkit/drawing_area.h"
+
+using fourbar::test::inkBox;
+using fourbar::ui::DrawingArea;
+
+namespace {
+
+// The ratio the tests run at.
+int runRatio() {
+    return qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2 : 1;
+}
+
+QRect logical(const QRect& device, int ratio) {
+    return QRect(device.topLeft() / ratio, device.size() / ratio);
+}
+
+}  // namespace
+
+class DrawingAreaTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A point drawn as a zero-length line lands on one pixel, wherever the axes run; a circle's
+    // radius is in x units.
+    void mapping_data() {
+        QTest::addColumn<QRectF>("scale");  // left, top, right - left, bottom - top
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<double>("radius");  // 0: a point
+        QTest::addColumn<QRect>("ink");
+        QTest::newRow("y up") << QRectF(QPointF(-50, 40), QPointF(50, -40)) << QPointF(25, 20)
+                              << 0.0 << QRect(75, 20, 1, 1);
+        QTest::newRow("x to the left") << QRectF(QPointF(597.6, 0), QPointF(-298.8, 80))
+                                       << QPointF(0, 20) << 0.0 << QRect(67, 20, 1, 1);
+        QTest::newRow("circle") << QRectF(QPointF(0, 10), QPointF(10, -40)) << QPointF(5, -15)
+                                << 3.0 << QRect(20, 10, 61, 61);
+    }
+    void mapping() {
+        if (runRatio() != 1) {
+            QSKIP("a point at 200 % is a pen of 2 device pixels on the device grid");
+        }
+        QFETCH(QRectF, scale);
+        QFETCH(QPointF, point);
+        QFETCH(double, radius);
+        DrawingArea area;
+        area.resize(100, 80);
+        area.setScale(scale.left(), scale.top(), scale.right(), scale.bottom());
+        radius > 0 ? area.circle(point.x(), point.y(), radius, Qt::red)
+                   : area.line(point.x(), point.y(), point.x(), point.y(), Qt::red);
+        QFETCH(QRect, ink);
+        QCOMPARE(inkBox(area.image()), ink);
+    }
+
+    // Until a scale is set the area measures in twips, 15 to the logical pixel.
+    void twipsUntilScaled() {
+        DrawingArea area;
+        area.resize(100, 80);
+        area.line(150, 150, 1350, 600, Qt::blue);
+        QCOMPARE(logical(inkBox(area.image()), runRatio()), QRect(10, 10, 81, 31));
+    }
+
+    // Drawing a figure again in the background colour must leave no fringe.
+    void redrawInBlackErases_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("1 pixel") << 1;
+        QTest::newRow("3 pixels") << 3;
+    }
+    void redrawInBlackErases() {
+        DrawingArea area;
+        area.resize(200, 150);
+        area.setBackColor(Qt::black);
+        area.setScale(-100, 75, 100, -75);
+        QFETCH(int, width);
+        area.setDrawWidth(width);
+        const QImage black = area.image();
+        for (const QColor& color : {QColor(Qt::yellow), QColor(Qt::black)}) {
+            for (int k = 0; k < 36; ++k) {
+                const double a = k * 3.141593 / 18 + 0.1;
+                area.line(0.3, -0.7, 70 * std::cos(a) + 0.25, 60 * std::sin(a) - 0.4, color);
+            }
+            area.circle(10.4, 5.3, 33.3, color);
+            area.line(-1000, -3, 1000, 2.5, color);
+            QCOMPARE(area.image() == black, color == Qt::black);
+        }
+    }
+
+    // The image is ratio × the logical size, and at 200 % a slanted line and a circle have detail
+    // finer than the 2 × 2 blocks of a picture scaled up.
+    void drawnAtDeviceResolution() {
+        const int ratio = runRatio();
+        DrawingArea area;
+        area.resize(100, 80);
+        area.line(150, 150, 1350, 600, Qt::blue);
+        area.circle(750, 600, 400, Qt::red);
+        const QImage image = area.image();
+        QCOMPARE(image.size(), QSize(100, 80) * ratio);
+        QCOMPARE(image.devicePixelRatio(), qreal(ratio));
+        QVERIFY(ratio == 1 || image != image.scaled(image.size() / 2).scaled(image.size()));
+    }
+
+    // The picture is kept while the window is hidden and shown again, and shows as drawn: a
+    // focused area draws no focus frame.
+    void keptWhileHidden() {
+        QWidget window;
+        auto* area = new DrawingArea(&window);
+        area->setGeometry(0, 0, 100, 80);
+        window.show();
+        area->line(150, 150, 1350, 600, Qt::blue);
+        const QImage image = area->image();
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        area->setFocus();
+        QCOMPARE(area->grab().toImage().convertToFormat(QImage::Format_RGB32), image);
+    }
+
+    // While the screen is held, it and the copy keep the picture as it was.
+    void heldScreenIsWhatIsCopied() {
+        DrawingArea area;
+        area.resize(100, 80);
+        area.line(150, 150, 1350, 600, Qt::blue);
+        const QImage before = area.image();
+        area.holdScreen(true);
+        area.line(150, 600, 1350, 150, Qt::red);
+        QVERIFY(area.image() != before);
+        QCOMPARE(area.shownImage(), before);
+        area.copyToClipboard();
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), before);
+        area.holdScreen(false);
+        QCOMPARE(area.shownImage(), area.image());
+    }
+
+    // A new background colour clears the picture.
+    void backColorClears() {
+        DrawingArea area;
+        area.resize(100, 80);
+        area.line(150, 150, 1350, 600, Qt::blue);
+        const QPoint onTheLine = inkBox(area.image()).center();
+        area.setBackColor(QColor(0, 128, 0));
+        QCOMPARE(area.image().pixel(onTheLine), qRgb(0, 128, 0));
+        QCOMPARE(area.image().pixel(0, 0), qRgb(0, 128, 0));
+    }
+
+    // A drawing made at 100 % and then shown on a screen at 200 % keeps its place and colours, and
+    // what is drawn from then on is drawn at 200 %, a 1-pixel line 2 device pixels wide; back at
+    // 100 % the drawing is still there.
+    void refitsWhenRatioChanges() {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() < 2 || screens[0]->devicePixelRatio() != 1 ||
+            screens[1]->devicePixelRatio() != 2) {
+            QSKIP("needs a screen at 100 % and one at 200 % (drawing_area_test_two_screens)");
+        }
+        QWidget window;
+        auto* area = new DrawingArea(&window);
+        area->setGeometry(0, 0, 100, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.windowHandle()->setScreen(screens[0]);
+        area->line(150, 300, 1350, 300, Qt::blue);  // y = 20, x = 10 to 90
+        QCOMPARE(inkBox(area->image()), QRect(10, 20, 81, 1));
+
+        window.windowHandle()->setScreen(screens[1]);
+        QCOMPARE(area->devicePixelRatioF(), 2.0);
+        QCOMPARE(area->image().size(), QSize(200, 160));
+        QCOMPARE(area->image().devicePixelRatio(), 2.0);
+        QCOMPARE(inkBox(area->image()), QRect(20, 40, 162, 2));
+        QCOMPARE(area->image().pixel(100, 41), qRgb(0, 0, 255));
+        area->line(150, 900, 1350, 900, Qt::red);  // y = 60
+        QCOMPARE(inkBox(area->image().copy(0, 100, 200, 60)), QRect(19, 19, 162, 2));
+
+        window.windowHandle()->setScreen(screens[0]);
+        QCOMPARE(area->image().size(), QSize(100, 80));
+        QCOMPARE(inkBox(area->image()), QRect(10, 20, 81, 41));
+    }
+};
+
+QTEST_MAIN(DrawingAreaTest)
+#include "drawing_area_test.moc"

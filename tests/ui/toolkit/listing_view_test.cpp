@@ -1,0 +1,148 @@
+// Tests of the listing view: fields at their cells, lines one below the other down to the bottom
+// edge, the copy as text and as an HTML table, and clearing.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "tests/ui/ui_test_support.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/listing_view.h"
+
+using fourbar::test::inkBox;
+using fourbar::ui::ListingView;
+using Role = ListingView::LineRole;
+
+namespace {
+
+// One field on text line `line` of its listing line, whose text lines are padded as a caller
+// lays them out (a field's text one column per character here).
+ListingView::Line oneField(int line, int column, const QString& text, Role role = Role::Cells) {
+    QStringList lines(line + 1);
+    lines[line] = QString(column, QLatin1Char(' ')) + text;
+    return {role, {{line, column, text}}, lines};
+}
+
+const QFont kSongTi = fourbar::ui::designFont(fourbar::ui::DesignFont::SongTi, 8);
+
+}  // namespace
+
+class ListingViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A field starts `column` cell widths from the left edge (the glyph's own bearing aside) on its
+    // text line, whatever the font's own advances.
+    void fieldAtItsCell_data() {
+        QTest::addColumn<QSize>("cell");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("edge") << QSize(5, 11) << 0 << 0 << "8";
+        QTest::newRow("Chinese at column 10") << QSize(5, 11) << 0 << 10 << "四";
+        QTest::newRow("second text line") << QSize(5, 11) << 1 << 3 << "12";
+        QTest::newRow("wide cell") << QSize(12, 20) << 2 << 7 << "-3.5";
+    }
+    void fieldAtItsCell() {
+        QFETCH(QSize, cell);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        ListingView view;
+        view.resize(300, 100);
+        view.setTextFont(kSongTi, cell);
+        QFETCH(QString, text);
+        view.print(oneField(line, column, text));
+        const QRect ink = inkBox(view.image());
+        QVERIFY2(ink.left() >= column * cell.width() && ink.left() <= column * cell.width() + 2,
+                 qPrintable(QString::number(ink.left())));
+        QVERIFY2(ink.top() >= line * cell.height() && ink.bottom() < (line + 1) * cell.height() + 2,
+                 qPrintable(QString("%1..%2").arg(ink.top()).arg(ink.bottom())));
+    }
+
+    // Each line starts below the text lines of the one before, at the height of the cell it was
+    // printed in.
+    void linesFollowOneAnother() {
+        ListingView view;
+        view.resize(300, 100);
+        view.setTextFont(kSongTi, QSize(6, 12));
+        view.print(oneField(0, 0, "1"));
+        view.setTextFont(kSongTi, QSize(5, 11));
+        view.print(oneField(1, 0, "2"));  // two text lines
+        view.print(oneField(0, 40, "3"));
+        const QRect third = inkBox(view.image().copy(195, 0, 105, 100));
+        QVERIFY2(third.top() >= 12 + 2 * 11 && third.bottom() < 12 + 3 * 11,
+                 qPrintable(QString("%1..%2").arg(third.top()).arg(third.bottom())));
+    }
+
+    // Lines are printed while the next one starts above the bottom edge.
+    void fullAtTheBottomEdge_data() {
+        QTest::addColumn<int>("height");      // of the area, pixels
+        QTest::addColumn<int>("lineHeight");  // pixels
+        QTest::addColumn<int>("lines");       // printed before the area is full
+        QTest::newRow("lines end at the edge") << 110 << 11 << 10;
+        QTest::newRow("last line cut by the edge") << 111 << 11 << 11;
+        QTest::newRow("lower than a line") << 5 << 11 << 1;
+    }
+    void fullAtTheBottomEdge() {
+        ListingView view;
+        QFETCH(int, height);
+        view.resize(300, height);
+        QFETCH(int, lineHeight);
+        view.setTextFont(kSongTi, QSize(5, lineHeight));
+        int printed = 0;
+        for (; printed < 1000 && !view.isFull(); ++printed) {
+            view.print(oneField(0, 3, QString::number(printed)));
+        }
+        QFETCH(int, lines);
+        QCOMPARE(printed, lines);
+    }
+
+    // The copy is the text lines as laid out, each ended by a line break, and an HTML table: a row
+    // per line (a field that went on to the next text line stays in its row), a cell per field,
+    // trimmed and escaped, headings as heading cells, the title in one cell across the table.
+    void copiesTheLinesAsLaidOut() {
+        ListingView view;
+        view.resize(400, 200);
+        view.print(oneField(0, 29, "四杆机构运动分析", Role::Title));
+        view.print(
+            {Role::Headings, {{0, 0, "L1杆转角"}, {0, 10, "L2杆转角"}}, {"L1杆转角  L2杆转角"}});
+        view.print({Role::Cells, {{0, 2, " 90 "}, {1, 3, "-3.1<4&"}}, {"   90 ", "   -3.1<4&"}});
+        QCOMPARE(view.lines(), QStringList({QString(29, ' ') + "四杆机构运动分析",
+                                            "L1杆转角  L2杆转角", "   90 ", "   -3.1<4&"}));
+        view.copyToClipboard();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text(), view.lines().join('\n') + '\n');
+        QCOMPARE(QString::fromUtf8(copied->data("text/html")),
+                 "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n"
+                 "<tr><td colspan=\"2\">四杆机构运动分析</td></tr>\n"
+                 "<tr><th>L1杆转角</th><th>L2杆转角</th></tr>\n"
+                 "<tr><td>90</td><td>-3.1&lt;4&amp;</td></tr>\n</table></body></html>\n");
+    }
+
+    // Clearing, or a new background colour, forgets the lines: the copy is empty text without a
+    // table, and the next line is printed at the top again.
+    void clearingForgetsTheLines_data() {
+        QTest::addColumn<bool>("newBackground");  // or clear()
+        QTest::newRow("clear") << false;
+        QTest::newRow("new background") << true;
+    }
+    void clearingForgetsTheLines() {
+        ListingView view;
+        view.resize(300, 30);
+        view.setTextFont(kSongTi, QSize(5, 11));
+        for (int n = 0; n < 3; ++n) {
+            view.print(oneField(0, 0, "8"));
+        }
+        QVERIFY(view.isFull());
+        QFETCH(bool, newBackground);
+        newBackground ? view.setBackColor(Qt::white) : view.clear();
+        QVERIFY(!view.isFull());
+        view.copyToClipboard();
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+        QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
+        view.print(oneField(0, 0, "8"));
+        QCOMPARE(view.lines(), QStringList("8"));
+        QVERIFY(inkBox(view.image()).bottom() < 11);
+    }
+};
+
+QTEST_MAIN(ListingViewTest)
+#include "listing_view_test.moc"
