@@ -82,7 +82,6 @@ class DevicePixelPainter {
 
 struct DrawingArea::Impl {
     QImage image;       // device pixels; its devicePixelRatio() is the ratio it is drawn at
-    QImage held;        // while the screen is held: the picture it shows; null otherwise
     QSize logicalSize;  // what the image covers, in logical pixels
     QColor backColor = Qt::white;
     QColor foreColor = Qt::black;
@@ -265,7 +264,7 @@ void DrawingArea::drawText(QPoint origin, const QFont& font, const QString& text
 }
 
 void DrawingArea::copyToClipboard() const {
-    copyPicture(shownImage());
+    copyPicture(image());
 }
 
 ExportMenu& DrawingArea::exportMenu() const {
@@ -278,19 +277,6 @@ void DrawingArea::enableSavePicture(bool on, const QString& proposedName) {
 
 void DrawingArea::disableMenu() {
     d_->menu->disable();
-}
-
-void DrawingArea::holdScreen(bool hold) {
-    // The copy shares the image's pixels until the next drawing writes to it.
-    d_->held = hold ? image() : QImage();
-    setUpdatesEnabled(!hold);
-    if (!hold) {
-        update();
-    }
-}
-
-const QImage& DrawingArea::shownImage() const {
-    return d_->held.isNull() ? image() : d_->held;
 }
 
 const QImage& DrawingArea::image() const {

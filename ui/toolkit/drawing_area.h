@@ -66,12 +66,6 @@ class DrawingArea : public QWidget {
     // No context menu and no Ctrl+C: a fixed picture that is not the window's result.
     void disableMenu();
 
-    // While held, the screen keeps showing the picture as it was, and copy and save take that
-    // picture, so that a figure erased to be drawn again elsewhere is never seen half-done.
-    void holdScreen(bool hold);
-    // The picture as the screen shows it: image(), or the held one.
-    const QImage& shownImage() const;
-
     // The backing image at device resolution (what paintEvent shows); its devicePixelRatio() is
     // the ratio it was drawn at.
     const QImage& image() const;

@@ -83,7 +83,7 @@ void ExportMenu::savePictureAs() {
 }
 
 bool ExportMenu::savePicture(const QString& fileName) {
-    return writeFileReporting(area_, fileName, pictureFileBytes(area_->shownImage(), fileName));
+    return writeFileReporting(area_, fileName, pictureFileBytes(area_->image(), fileName));
 }
 
 void ExportMenu::enableCsvExport(CsvSource source, const QString& proposedName) {

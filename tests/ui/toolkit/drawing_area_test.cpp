@@ -120,22 +120,6 @@ class DrawingAreaTest : public QObject {
         QCOMPARE(area->grab().toImage().convertToFormat(QImage::Format_RGB32), image);
     }
 
-    // While the screen is held, it and the copy keep the picture as it was.
-    void heldScreenIsWhatIsCopied() {
-        DrawingArea area;
-        area.resize(100, 80);
-        area.line(150, 150, 1350, 600, Qt::blue);
-        const QImage before = area.image();
-        area.holdScreen(true);
-        area.line(150, 600, 1350, 150, Qt::red);
-        QVERIFY(area.image() != before);
-        QCOMPARE(area.shownImage(), before);
-        area.copyToClipboard();
-        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), before);
-        area.holdScreen(false);
-        QCOMPARE(area.shownImage(), area.image());
-    }
-
     // A new background colour clears the picture.
     void backColorClears() {
         DrawingArea area;
