@@ -18,7 +18,20 @@ inline constexpr std::string_view assemblyNotUnit = "装配型式M应为1或-1,�
 inline constexpr std::string_view notInRange = "数据不在此范围内";
 // Data table: a quarter-turn button was pressed for a rocker-crank.
 inline constexpr std::string_view chooseRange = "请选择范围及间隔";
-// Animation: the result tables do not cover the range of the linkage's kind.
+// Animation: the result tables do not cover the range of the linkage's kind. Report: no analysis
+// yet.
 inline constexpr std::string_view analyseFirst = "请先执行运动分析";
+// Design: a box the request needs does not begin with a number, K is below 1, the swing lies
+// outside (0, 180) degrees, or a length is not positive.
+inline constexpr std::string_view designInvalid = "设计参数不当,请重新输入";
+// Design: no crank-rocker has these limit positions with the given length.
+inline constexpr std::string_view noCrankRocker = "无满足要求的曲柄摇杆机构";
+// Design: with K = 1 the minimum transmission angle grows without limit as the crank pivot moves
+// out along the line of the limit positions, so only a given frame fixes the linkage.
+inline constexpr std::string_view noBestPlacement = "K=1时最小传动角无最大值,请给定机架长度L4";
+// Coupler point: BP does not begin with a number, or is negative or not finite.
+inline constexpr std::string_view couplerDistanceInvalid = "BP应为不小于0的数,请重新输入";
+// Coupler point: the angle does not begin with a number, or is not finite.
+inline constexpr std::string_view couplerAngleInvalid = "∠CBP应为数,请重新输入";
 
 }  // namespace fourbar::messages

@@ -55,6 +55,10 @@ class DrawingArea : public QWidget {
     void line(double x1, double y1, double x2, double y2, const QColor& color);
     void line(double x1, double y1, double x2, double y2);  // in the foreground colour
     void circle(double cx, double cy, double radius, const QColor& color);
+    // A name beside a point of a figure: `text` in the text font and the foreground colour, centred
+    // `offset` logical pixels from the point (x, y) in user coordinates. Not printed text: it
+    // takes no column, moves no print position and is not in the text copy.
+    void centredText(double x, double y, QPointF offset, const QString& text);
 
     // Text output at character columns. Column n starts n - 1 average character widths of the
     // current text font from the left edge (columns 0 and 1 are both the edge; columns above
