@@ -44,8 +44,9 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The labels, the frame, the buttons and the picture; the boxes, radio buttons and the list are
-// made below, as the widget table knows none of them.
+// The labels, the frame and the buttons; the boxes, radio buttons, the list and the picture are
+// made below, in the order of the tab stops (the widget table knows none of the first three, and
+// the picture goes after the list so that the tab order can end with it).
 // clang-format off
 constexpr WidgetSpec<DesignWindow> kWidgets[] = {
     {WidgetKind::OneLineLabel, "ratioLabel", "行程速比系数K", {180, 240, 1650, 300}, kDefaultFontSpec, 0, nullptr},
@@ -55,7 +56,6 @@ constexpr WidgetSpec<DesignWindow> kWidgets[] = {
     {WidgetKind::Button, "designButton", "计算", {180, 3570, 900, 420}, kDefaultFontSpec, 0, &DesignWindow::onDesignClicked},
     {WidgetKind::Button, "applyButton", "应用", {1200, 3570, 900, 420}, kDefaultFontSpec, 0, &DesignWindow::onApplyClicked},
     {WidgetKind::Button, "exitButton", "退出", {2220, 3570, 900, 420}, kDefaultFontSpec, 0, &DesignWindow::exitWindow},
-    {WidgetKind::Picture, "constructionView", "", {3360, 120, 6720, 4590}, kDefaultFontSpec, 0, nullptr},
     {WidgetKind::OneLineLabel, "solutionLabel", "设计结果（按最小传动角由大到小排列，选中一行查看其作图）", {180, 4830, 9000, 300}, kDefaultFontSpec, 0, nullptr},
 };
 // clang-format on
@@ -111,8 +111,6 @@ void DesignWindow::createWidgets(QWidget* client) {
     }
 
     applyButton_ = widget<QPushButton>(client, "applyButton");
-    view_ = widget<DrawingArea>(client, "constructionView");
-    view_->enableSavePicture(true, QStringLiteral("机构设计.png"));
 
     table_ = new QTableWidget(0, static_cast<int>(kSolutionColumns.size()), client);
     table_->setObjectName(QStringLiteral("solutionList"));
@@ -129,6 +127,9 @@ void DesignWindow::createWidgets(QWidget* client) {
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(table_, &QTableWidget::itemSelectionChanged, this, &DesignWindow::drawSelected);
+
+    view_ = makeDrawingArea(client, "constructionView", {3360, 120, 6720, 4590});
+    view_->enableSavePicture(true, QStringLiteral("机构设计.png"));
 
     // clang-format off
     chainTabOrder({{1, ratioBox_}, {2, swingBox_}, {3, rockerBox_}, {4, byFrame_}, {5, frameBox_}, {6, byCrank_},
