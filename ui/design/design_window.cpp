@@ -188,8 +188,7 @@ void DesignWindow::showSolutions(std::vector<DesignSolution> solutions) {
     if (solutions_.empty()) {
         drawSelected();
     } else {
-        table_->setCurrentCell(0, 0);
-        table_->selectRow(0);
+        table_->setCurrentCell(0, 0);  // selects the row, which draws it
     }
 }
 

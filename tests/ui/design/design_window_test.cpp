@@ -27,17 +27,20 @@ class DesignWindowTest : public QObject {
     QTableWidget* list() { return form5()->findChild<QTableWidget*>("solutionList"); }
 
     // Opens the window through its menu item and fills the request; `way` is the radio button's
-    // objectName, `length` goes into that way's box.
-    void request(const QString& K, const QString& swing, const QString& rocker, const char* way,
-                 const QString& length = {}) {
+    // objectName, `length` goes into that way's box. False when the window did not open.
+    [[nodiscard]] bool request(const QString& K, const QString& swing, const QString& rocker,
+                               const char* way, const QString& length = {}) {
         form1()->findChild<QAction*>("designByRatio")->trigger();
-        QVERIFY(form5() != nullptr && form5()->isVisible());
+        if (form5() == nullptr || !form5()->isVisible()) {
+            return false;
+        }
         form5()->findChild<QLineEdit*>("ratioBox")->setText(K);
         form5()->findChild<QLineEdit*>("swingBox")->setText(swing);
         form5()->findChild<QLineEdit*>("rockerBox")->setText(rocker);
         QTest::mouseClick(form5()->findChild<QRadioButton*>(way), Qt::LeftButton, {}, QPoint(5, 5));
         const char* box = QByteArray(way) == "byCrank" ? "crankBox" : "frameBox";
         form5()->findChild<QLineEdit*>(box)->setText(length);
+        return list() != nullptr;
     }
 
     // The message boxes "计算" opened, by a click or by Enter in `box`.
@@ -71,12 +74,12 @@ class DesignWindowTest : public QObject {
     void navigation() {
         QCOMPARE(app_->designWindow(), nullptr);
         form1()->findChild<QAction*>("designByRatio")->trigger();
-        QVERIFY(!form1()->isVisible());
+        QVERIFY(form5() != nullptr && !form1()->isVisible());
         QCOMPARE(form5()->objectName(), "Form5");
         QCOMPARE(form5()->windowTitle(), "机构设计");
         QVERIFY(QTest::qWaitForWindowActive(form5()));
         QCOMPARE(QApplication::focusWidget()->objectName(), "ratioBox");
-        request(kTwinK, kTwinSwing, "90", "byFrame", "120");
+        QVERIFY(request(kTwinK, kTwinSwing, "90", "byFrame", "120"));
         design();
         QTest::mouseClick(form5()->findChild<QPushButton*>("exitButton"), Qt::LeftButton);
         QVERIFY(form1()->isVisible() && !form5()->isVisible());
@@ -114,7 +117,7 @@ class DesignWindowTest : public QObject {
         QFETCH(QString, way);
         QFETCH(QString, length);
         QFETCH(QStringList, rows);
-        request(K, swing, "90", way.toLatin1(), length);
+        QVERIFY(request(K, swing, "90", way.toLatin1(), length));
         QCOMPARE(design(), QStringList());
         QCOMPARE(list()->rowCount(), rows.size());
         for (int r = 0; r < rows.size(); ++r) {
@@ -146,7 +149,7 @@ class DesignWindowTest : public QObject {
         form1()->findChild<QAction*>("crankrocker")->trigger();
         form1()->findChild<QAction*>("affirm")->trigger();
         const fourbar::LinkageState stored = app_->state().inputs;
-        request(kTwinK, kTwinSwing, "90", "byFrame", "120");
+        QVERIFY(request(kTwinK, kTwinSwing, "90", "byFrame", "120"));
         design();
         list()->selectRow(selected);
         QTest::mouseClick(form5()->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
@@ -187,9 +190,9 @@ class DesignWindowTest : public QObject {
         QFETCH(QString, way);
         QFETCH(QString, length);
         QFETCH(QString, message);
-        request(kTwinK, kTwinSwing, "90", "byFrame", "120");
+        QVERIFY(request(kTwinK, kTwinSwing, "90", "byFrame", "120"));
         design();
-        request(K, swing, "90", way.toLatin1(), length);
+        QVERIFY(request(K, swing, "90", way.toLatin1(), length));
         QCOMPARE(design("swingBox"), QStringList("四杆机构|" + message + "|确定"));
         QCOMPARE(list()->rowCount(), 0);
         QVERIFY(!form5()->findChild<QPushButton*>("applyButton")->isEnabled());
@@ -198,7 +201,7 @@ class DesignWindowTest : public QObject {
 
     // Only the box of the way chosen takes input; every radio button shows its whole caption.
     void wayBoxes() {
-        request("1.4", "60", "100", "bestTransmission");
+        QVERIFY(request("1.4", "60", "100", "bestTransmission"));
         auto* frame = form5()->findChild<QLineEdit*>("frameBox");
         auto* crank = form5()->findChild<QLineEdit*>("crankBox");
         QVERIFY(!frame->isEnabled() && !crank->isEnabled());
