@@ -21,8 +21,9 @@ QString valueText(double value) {
     return QString::fromStdString(inputNumberText(value)).trimmed();
 }
 
-QPushButton* addButton(QHBoxLayout* row, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
+QPushButton* addButton(QDialog* dialog, QHBoxLayout* row, const char* name,
+                       const QString& caption) {
+    auto* button = new QPushButton(caption, dialog);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     row->addWidget(button);
@@ -55,9 +56,9 @@ CouplerDialog::CouplerDialog(std::optional<CouplerPoint>& point, QWidget* parent
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* confirm = addButton(buttons, "couplerConfirmButton", QStringLiteral("确定"));
-    QPushButton* hide = addButton(buttons, "couplerHideButton", QStringLiteral("不显示"));
-    QPushButton* cancel = addButton(buttons, "couplerCancelButton", QStringLiteral("取消"));
+    QPushButton* confirm = addButton(this, buttons, "couplerConfirmButton", QStringLiteral("确定"));
+    QPushButton* hide = addButton(this, buttons, "couplerHideButton", QStringLiteral("不显示"));
+    QPushButton* cancel = addButton(this, buttons, "couplerCancelButton", QStringLiteral("取消"));
     // Enter in a box confirms, as in any dialog; Escape cancels.
     confirm->setDefault(true);
     connect(confirm, &QPushButton::clicked, this, &CouplerDialog::onConfirmClicked);
