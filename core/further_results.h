@@ -10,6 +10,9 @@
 
 namespace fourbar {
 
+// Degrees: the usual lower bound of the transmission angle for good running.
+inline constexpr double kAllowedTransmissionAngle = 40;
+
 // The kinds of linkage as far as these results differ between them.
 enum class LinkageFamily { CrankRocker, RockerCrank, DoubleCrank, DoubleRocker, Parallelogram };
 

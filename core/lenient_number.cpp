@@ -54,6 +54,10 @@ bool leadsAboveUnits(std::string_view text, std::size_t begin, std::size_t end) 
 }  // namespace
 
 double readNumber(std::string_view text) {
+    return leadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
         ++i;
@@ -73,7 +77,7 @@ double readNumber(std::string_view text) {
         end = fractionEnd;
     }
     if (digitCount == 0) {
-        return 0.0;
+        return std::nullopt;
     }
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
         std::size_t e = end + 1;
@@ -96,7 +100,7 @@ double readNumber(std::string_view text) {
         // with a plausible-looking 0; too small is 0.
         value = leadsAboveUnits(text, begin, end) ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (result.ec != std::errc()) {
-        return 0.0;
+        return std::nullopt;
     }
     if (value == 0.0) {
         return 0.0;  // never -0

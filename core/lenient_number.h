@@ -1,6 +1,7 @@
 // Lenient reading of a number from the text of an input box.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace fourbar {
@@ -10,5 +11,8 @@ namespace fourbar {
 // a number ("abc", "inf", "nan", "" and "--5" all give 0; "0x10" gives 0). A number too large for
 // a double ("1e400") is infinite with its sign; one too small ("1e-400") is 0.
 double readNumber(std::string_view text);
+// The same number, or nullopt when the text does not begin with one: for boxes where an empty or
+// mistyped text must be refused rather than read as 0.
+std::optional<double> leadingNumber(std::string_view text);
 
 }  // namespace fourbar

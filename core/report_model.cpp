@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/analysis.h"
+#include "core/coupler_path.h"
 #include "core/demonstration.h"
 #include "core/listing.h"
 #include "core/messages.h"
@@ -21,7 +22,6 @@ namespace fourbar {
 
 namespace {
 
-constexpr double kAllowedTransmission = 40;  // degrees: the usual lower bound for good running
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 const Rgb kCouplerColour{0, 90, 200};
@@ -314,7 +314,7 @@ std::vector<ReportPlot> buildPlots(const Analysis& analysis, LinkageFamily famil
                             {{"传动角 γ", kTransmissionColour,
                               [&](int i) { return transmissionAngle(t.theta2(i), t.theta3(i)); }}},
                             false),
-                 {{kAllowedTransmission, "许用传动角 40°"}});
+                 {{kAllowedTransmissionAngle, "许用传动角 40°"}});
     // Transmission angles always lie in 0..90 degrees: a fixed scale compares linkages.
     gamma.y = niceAxis(gamma.y.title, 0, 90, 9, true);
     plots.push_back(std::move(gamma));
@@ -405,6 +405,27 @@ ReportModel buildReport(const Analysis& analysis, std::vector<CaptionedText> pan
     report.plots = buildPlots(analysis, results.family);
     report.table = buildTable(analysis, results.family);
     return report;
+}
+
+CouplerOverlay couplerOverlay(const Analysis& analysis, CouplerPoint point) {
+    CouplerOverlay overlay;
+    for (const CouplerPathRow& row : couplerPath(analysis, point)) {
+        overlay.path.push_back({row.x, row.y});
+    }
+    const std::vector<LinkagePose> poses =
+        figurePoses(analysis, analysedLinkage(analysis), furtherResults(analysis));
+    if (!poses.empty()) {
+        // The pose's crank and coupler directions stand for a row's theta1 and theta2, so that P
+        // comes from the one formula the path uses; B lies at L1 from A.
+        const LinkagePose& pose = poses.front();
+        const CouplerPathRow at =
+            couplerPathRow(analysis.linkage.L1, 0, point,
+                           {.theta1 = std::atan2(pose.b.y, pose.b.x),
+                            .theta2 = std::atan2(pose.c.y - pose.b.y, pose.c.x - pose.b.x),
+                            .omega2 = 0});
+        overlay.point = {at.x, at.y};
+    }
+    return overlay;
 }
 
 ReportRun reportForInputs(const LinkageState& inputs, std::string date) {

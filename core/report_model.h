@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/coupler_point.h"
 #include "core/diagrams.h"
 #include "core/further_results.h"
 #include "core/motion_parameters.h"
@@ -148,6 +149,11 @@ std::vector<CaptionedText> panelLines(const ExecuteOutputs& outputs);
 // given, is drawn into the figure.
 ReportModel buildReport(const Analysis& analysis, std::vector<CaptionedText> panel,
                         std::string date, std::optional<CouplerOverlay> coupler = std::nullopt);
+
+// What the figure shows of `point`: its path over every row of the analysis, in index order, and
+// where it is in the figure's first position (the stretched limit position of a crank-rocker). An
+// analysis without rows gives an empty path and P at B of no position, (0, 0).
+CouplerOverlay couplerOverlay(const Analysis& analysis, CouplerPoint point);
 
 // The report, or the message the execute command gives instead (messages.h).
 struct ReportRun {

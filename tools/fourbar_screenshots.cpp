@@ -1,10 +1,12 @@
-// fourbar-screenshots: PNG pictures of the four windows for the crank-rocker preset, taken by
-// driving the real program through its buttons and menu items.
+// fourbar-screenshots: PNG pictures of the windows for the crank-rocker preset, and of the design
+// window for a request with two solutions, taken by driving the real program through its buttons
+// and menu items.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
@@ -68,6 +70,18 @@ void trigger(QWidget* window, const char* action) {
     }
     item->trigger();
     QCoreApplication::processEvents();
+}
+
+void type(QWidget* window, const char* box, const char* text) {
+    if (window == nullptr) {
+        return;
+    }
+    auto* widget = window->findChild<QLineEdit*>(QLatin1String(box));
+    if (widget == nullptr) {
+        fail(QStringLiteral("no box %1 in %2").arg(QLatin1String(box), window->objectName()));
+        return;
+    }
+    widget->setText(QString::fromUtf8(text));
 }
 
 void save(QWidget* window, const QDir& dir, const char* file) {
@@ -182,6 +196,18 @@ int main(int argc, char* argv[]) {
         save(form2, dir, "form2-coupler-path.png");
     }
     click(form2, "Command5");
+
+    // "机构设计": by frame, the K and swing of 60/120/90/120, which a second linkage shares.
+    trigger(form1, "designByRatio");
+    QWidget* form5 = topLevel("Form5");
+    type(form5, "ratioBox", "1.25257827");
+    type(form5, "swingBox", "88.3245884");
+    type(form5, "rockerBox", "90");
+    click(form5, "byFrame");
+    type(form5, "frameBox", "120");
+    click(form5, "designButton");
+    save(form5, dir, "form5-design.png");
+    click(form5, "exitButton");
 
     if (form1->isHidden()) {
         fail(QStringLiteral("the main window did not come back"));

@@ -1,4 +1,4 @@
-// The application object: the shared state, the four windows and the navigation between them.
+// The application object: the shared state, the windows and the navigation between them.
 #include "ui/application.h"
 
 #include <QCoreApplication>
@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "ui/animation/animation_window.h"
+#include "ui/design/design_window.h"
 #include "ui/diagrams/diagrams_window.h"
 #include "ui/main/main_window.h"
 #include "ui/table/table_window.h"
@@ -42,6 +43,7 @@ Application::Application() {
             &Application::showDisplacementDiagram);
     connect(main, &MainWindow::tableRequested, this, &Application::showTable);
     connect(main, &MainWindow::animationRequested, this, &Application::showAnimation);
+    connect(main, &MainWindow::designRequested, this, &Application::showDesign);
     connect(main, &MainWindow::closed, this, &Application::endProgram);
     // A quit request of the platform (the session ends) would otherwise ask every window to close,
     // and a child window's close only brings back the main window.
@@ -69,6 +71,18 @@ void Application::showAnimation() {
     switchTo(ensureWindow(animation_, state_, this));
 }
 
+void Application::showDesign() {
+    // Created once, as the others; it needs no shared state. "应用" writes the lengths into the
+    // main window's boxes before the window's exit shows the main window.
+    if (!design_) {
+        design_ = std::make_unique<DesignWindow>();
+        connect(design_.get(), &DesignWindow::exitRequested, this, &Application::showMain);
+        connect(design_.get(), &DesignWindow::applyRequested, main_.get(),
+                &MainWindow::showInputTexts);
+    }
+    switchTo(*design_);
+}
+
 void Application::showMain() {
     main_->show();
     main_->raise();
@@ -93,7 +107,8 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
 void Application::endProgram() {
     for (QWidget* window :
          {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(diagrams_.get()),
-          static_cast<QWidget*>(table_.get()), static_cast<QWidget*>(animation_.get())}) {
+          static_cast<QWidget*>(table_.get()), static_cast<QWidget*>(animation_.get()),
+          static_cast<QWidget*>(design_.get())}) {
         if (window != nullptr) {
             window->hide();
         }

@@ -1,5 +1,5 @@
-// The application object: owns the shared state and the four windows, and carries out the show
-// and hide commands between them.
+// The application object: owns the shared state and the windows, and carries out the show and
+// hide commands between them.
 #pragma once
 
 #include <QObject>
@@ -14,6 +14,7 @@ class MainWindow;
 class DiagramsWindow;
 class TableWindow;
 class AnimationWindow;
+class DesignWindow;
 
 class Application : public QObject {
     Q_OBJECT
@@ -31,6 +32,7 @@ class Application : public QObject {
     DiagramsWindow* diagramsWindow() const { return diagrams_.get(); }
     TableWindow* tableWindow() const { return table_.get(); }
     AnimationWindow* animationWindow() const { return animation_.get(); }
+    DesignWindow* designWindow() const { return design_.get(); }
 
   public slots:
     // Each hides the main window, then shows its target (creating it the first time). Every
@@ -40,6 +42,8 @@ class Application : public QObject {
     void showDisplacementDiagram();
     void showTable();
     void showAnimation();
+    // "按行程速比系数设计...": the design window, whose "应用" writes into the main window's boxes.
+    void showDesign();
     // Shows the main window again after another window hid itself.
     void showMain();
 
@@ -56,6 +60,7 @@ class Application : public QObject {
     std::unique_ptr<DiagramsWindow> diagrams_;
     std::unique_ptr<TableWindow> table_;
     std::unique_ptr<AnimationWindow> animation_;
+    std::unique_ptr<DesignWindow> design_;
 };
 
 }  // namespace fourbar::ui

@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <string>
 #include <utility>
@@ -19,10 +21,15 @@
 #include "core/motion_parameters.h"
 #include "core/number_text.h"
 #include "core/presets.h"
+#include "core/report_model.h"
+#include "ui/main/coupler_dialog.h"
+#include "ui/report/headless_report.h"
+#include "ui/report/report_renderer.h"
 #include "ui/toolkit/drawing_area.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/input_box.h"
 #include "ui/toolkit/message_box.h"
+#include "ui/toolkit/save_file.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
 #include "ui/toolkit/widgets.h"
@@ -55,6 +62,24 @@ constexpr std::array<Segment, 10> kSchematicLines{{
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// The style of the window's menu bar: its captions closer together than the style puts them (each
+// keeps its own padding), so that the seven menus keep one row even where a small screen leaves
+// the window narrower than its client area (400 pixels at 200 % of an 800-pixel screen).
+class CompactMenuBarStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+            case PM_MenuBarItemSpacing:
+                return 2;
+            case PM_MenuBarHMargin:
+                return 3;
+            default:
+                return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
 
 // The input boxes in the order of kInputFields, and the output boxes in the order of kOutputPanel.
 constexpr const char* kInputNames[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
@@ -201,24 +226,35 @@ void MainWindow::createMenus() {
           {"boundary", "范围", &MainWindow::animationRequested},
           {"clear1", "清除", &MainWindow::onEraseClientClicked}}},
         {"modle", "运动模式", {}},  // the presets, below
+        {"designMenu",
+         "机构设计",
+         {{"designByRatio", "按行程速比系数设计...", &MainWindow::designRequested},
+          {"couplerPoint", "连杆点轨迹...", &MainWindow::onCouplerPointClicked}}},
+        {"reportMenu",
+         "报告",
+         {{"exportReport", "导出报告(PDF)...", &MainWindow::onExportReportClicked}}},
     };
     auto addItem = [](QMenu* menu, const char* name, const char* caption) {
         QAction* action = menu->addAction(text(caption));
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    QMenu* menu = nullptr;
+    auto* style = new CompactMenuBarStyle;
+    style->setParent(menuBar());  // goes with the menu bar, which alone uses it
+    menuBar()->setStyle(style);
     for (const Menu& m : menus) {
-        menu = menuBar()->addMenu(text(m.caption));
+        QMenu* menu = menuBar()->addMenu(text(m.caption));
         menu->setObjectName(QString::fromLatin1(m.name));
         for (const Item& item : m.items) {
             connect(addItem(menu, item.name, item.caption), &QAction::triggered, this,
                     item.command);
         }
-    }
-    for (std::size_t i = 0; i < kPresets.size(); ++i) {
-        connect(addItem(menu, kPresets[i].objectName.data(), kPresets[i].caption.data()),
-                &QAction::triggered, this, [this, i] { onPresetClicked(i); });
+        if (std::string_view(m.name) == "modle") {
+            for (std::size_t i = 0; i < kPresets.size(); ++i) {
+                connect(addItem(menu, kPresets[i].objectName.data(), kPresets[i].caption.data()),
+                        &QAction::triggered, this, [this, i] { onPresetClicked(i); });
+            }
+        }
     }
 }
 
@@ -271,9 +307,49 @@ void MainWindow::onEraseClientClicked() {
 
 void MainWindow::onPresetClicked(std::size_t preset) {
     const LinkageState& numbers = kPresets[preset].inputs;
-    for (std::size_t i = 0; i < inputs_.size(); ++i) {
-        inputs_[i]->setText(text(inputNumberText(numbers.*kInputFields[i])));
+    QStringList texts;
+    for (const auto field : kInputFields) {
+        texts << text(inputNumberText(numbers.*field));
     }
+    showInputTexts(texts);
+}
+
+void MainWindow::showInputTexts(const QStringList& texts) {
+    for (std::size_t i = 0; i < inputs_.size() && i < static_cast<std::size_t>(texts.size()); ++i) {
+        inputs_[i]->setText(texts[static_cast<qsizetype>(i)]);
+    }
+}
+
+void MainWindow::onCouplerPointClicked() {
+    CouplerDialog dialog(state_.couplerPoint, this);
+    dialog.exec();
+}
+
+void MainWindow::onExportReportClicked() {
+    // The report belongs to the analysis the last execute ran, whatever the boxes show now.
+    const std::shared_ptr<const Analysis> analysis = state_.analysis;
+    if (analysis == nullptr) {
+        showMessage(this, messages::analyseFirst);
+        return;
+    }
+    // A run that could not close the loop left no rows: it was refused with this message.
+    if (analysis->tables.empty()) {
+        showMessage(this, messages::runFailed);
+        return;
+    }
+    const QString fileName =
+        askSaveFileName(this, QStringLiteral("导出报告"), QStringLiteral("PDF 文件 (*.pdf)"),
+                        QStringLiteral("pdf"), QStringLiteral("四杆机构分析报告.pdf"));
+    if (fileName.isEmpty()) {
+        return;
+    }
+    std::optional<CouplerOverlay> overlay;
+    if (state_.couplerPoint) {
+        overlay = couplerOverlay(*analysis, *state_.couplerPoint);
+    }
+    const ReportModel report = buildReport(*analysis, panelLines(analysis->outputs),
+                                           reportDate(reportDay()).toStdString(), overlay);
+    writeFileReporting(this, fileName, reportPdf(report));
 }
 
 void MainWindow::onInputFocusReset(std::size_t box) {

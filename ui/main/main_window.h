@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 
 #include "core/shared_state.h"
@@ -27,6 +28,15 @@ class MainWindow : public QMainWindow {
     void onEraseClientClicked();  // clear1, clear2: erases the window's own drawing surface
     void onPresetClicked(std::size_t preset);  // index into the preset table, "运动模式" menu
     void onInputFocusReset(std::size_t box);   // Text1..Text6 gained the focus: the field is 0
+    // "连杆点轨迹...": the modal dialog that sets or removes the coupler point.
+    void onCouplerPointClicked();
+    // "导出报告(PDF)...": the report of the last analysis, with the coupler point when one is set,
+    // into a PDF file the user names.
+    void onExportReportClicked();
+
+    // Writes `texts` into Text1, Text2, … in order, as a preset does: the boxes beyond the list
+    // keep their texts, and nothing is stored until the user confirms.
+    void showInputTexts(const QStringList& texts);
 
   signals:
     // The show commands; the application hides this window and shows the target.
@@ -34,6 +44,7 @@ class MainWindow : public QMainWindow {
     void displacementDiagramRequested();  // "位移图": show the diagrams and draw the angle curve
     void tableRequested();                // "数据显示", "打印"
     void animationRequested();  // "动态  演示", "低速", "中速", "高速", "范围"
+    void designRequested();     // "按行程速比系数设计..."
     // The user closed this window: the program ends.
     void closed();
 

@@ -1,6 +1,7 @@
 // The command-line report: arguments, the analysis, the PDF and the file, with exit statuses.
 #include "ui/report/headless_report.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <charconv>
@@ -65,6 +66,12 @@ QString reportDate(const QDate& date) {
     return QStringLiteral("%1年%2月%3日").arg(date.year()).arg(date.month()).arg(date.day());
 }
 
+QDate reportDay() {
+    bool isNumber = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&isNumber);
+    return isNumber ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date() : QDate::currentDate();
+}
+
 QString saveWhole(const QString& fileName, const QByteArray& bytes) {
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
@@ -97,7 +104,7 @@ std::optional<int> runHeadlessReport(int argc, char** argv) {
 
     ReportRun run =
         reportForInputs({values[0], values[1], values[2], values[3], values[4], values[5]},
-                        reportDate(QDate::currentDate()).toStdString());
+                        reportDate(reportDay()).toStdString());
     if (!run.report) {
         printError(
             QString::fromUtf8(run.refusal.data(), static_cast<qsizetype>(run.refusal.size())));

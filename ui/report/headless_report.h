@@ -18,6 +18,9 @@ std::optional<int> runHeadlessReport(int argc, char** argv);
 
 // The date as the report prints it: "2025年3月7日".
 QString reportDate(const QDate& date);
+// The day a report is dated: today, or the day (UTC) of SOURCE_DATE_EPOCH, seconds since 1970,
+// when that is set, so that a document made from the report can be made again byte for byte.
+QDate reportDay();
 
 // Writes `bytes` to `fileName` whole or not at all (an existing file stays as it was). The reason
 // of a failure, or an empty text.

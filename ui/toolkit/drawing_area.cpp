@@ -252,6 +252,23 @@ void DrawingArea::circle(double cx, double cy, double radius, const QColor& colo
     update();
 }
 
+void DrawingArea::centredText(double x, double y, QPointF offset, const QFont& font,
+                              const QString& text) {
+    const QPointF at = toPixels(x, y) + offset;
+    if (!std::isfinite(at.x()) || !std::isfinite(at.y()) || std::abs(at.x()) > kClipMargin ||
+        std::abs(at.y()) > kClipMargin) {
+        return;
+    }
+    fitImage();
+    QPainter painter(&d_->image);  // logical coordinates; glyphs rendered at device resolution
+    painter.setFont(font);
+    painter.setPen(d_->foreColor);
+    const QSizeF room(kClipMargin, kClipMargin);  // any name fits; nothing is clipped
+    painter.drawText(QRectF(at - QPointF(room.width(), room.height()) / 2, room), Qt::AlignCenter,
+                     text);
+    update();
+}
+
 void DrawingArea::drawText(QPoint origin, const QFont& font, const QString& text) {
     fitImage();
     {

@@ -55,6 +55,9 @@ class DrawingArea : public QWidget {
     void line(double x1, double y1, double x2, double y2, const QColor& color);
     void line(double x1, double y1, double x2, double y2);  // in the foreground colour
     void circle(double cx, double cy, double radius, const QColor& color);
+    // A name beside a point of a figure: `text` in `font` and the foreground colour, centred
+    // `offset` logical pixels from the point (x, y) in user coordinates.
+    void centredText(double x, double y, QPointF offset, const QFont& font, const QString& text);
 
     // "复制": the picture as shown, as an image at device resolution.
     virtual void copyToClipboard() const;

@@ -78,7 +78,7 @@ class WindowLayoutTest : public QObject {
                 }
             }
         }
-        QCOMPARE(windows_.size(), 4);
+        QCOMPARE(windows_.size(), 5);
     }
 
     // Each line of each caption lies wholly in the space its widget draws it in (inside a

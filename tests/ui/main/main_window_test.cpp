@@ -102,9 +102,15 @@ class MainWindowTest : public QObject {
             {"accelerlation", "加速度图"}, {"clear2", "清除"}, {"low", "低速"}, {"middle", "中速"}, {"high", "高速"},
             {"boundary", "范围"}, {"clear1", "清除"}, {"crankrocker", "曲柄摇杆"}, {"rockercrank", "摇杆曲柄"},
             {"doublecrank", " 双曲柄"}, {"doublerocker1", "双摇杆1"}, {"doublerocker2", "双摇杆2"}, {"doublerocker3", "双摇杆3"},
-            {"doublerocker4", "双摇杆4"}};
+            {"doublerocker4", "双摇杆4"}, {"designMenu", "机构设计"}, {"designByRatio", "按行程速比系数设计..."},
+            {"couplerPoint", "连杆点轨迹..."}, {"reportMenu", "报告"}, {"exportReport", "导出报告(PDF)..."}};
         // clang-format on
         QCOMPARE(form1()->windowTitle(), " 四杆机构");
+        QStringList menus;
+        for (const QAction* menu : form1()->findChild<QMenuBar*>()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus.join('|'), "输入数据|运动分析|运动显示|动态显示|运动模式|机构设计|报告");
         for (const auto& [name, caption] : captions) {
             const QObject* o = form1()->findChild<QObject*>(name);
             QVERIFY2(o != nullptr, name);
