@@ -12,33 +12,22 @@
 #include "core/analysis.h"
 #include "core/messages.h"
 #include "core/report_model.h"
+#include "tests/core/executed.h"
 
 namespace fourbar {
 namespace {
 
 using enum LinkageFamily;
 using std::numbers::pi;
-
-struct Linkage {
-    double L1, L2, L3, L4;   // mm
-    double n = 100, M = -1;  // r/min; the assembly's sign
-};
-
-// A freshly started program after one execute of these inputs.
-SharedState executed(const Linkage& k) {
-    SharedState state;
-    state.inputs = {k.L1, k.L2, k.L3, k.L4, k.n, k.M};
-    executeAnalysis(state);
-    return state;
-}
+using test::byLabel;
+using test::executed;
+using Linkage = test::Inputs;
 
 ReportModel report(const Linkage& k) {
-    ReportRun run = reportForInputs({k.L1, k.L2, k.L3, k.L4, k.n, k.M}, "2025年3月7日");
+    ReportRun run = reportForInputs(k, "2025年3月7日");
     EXPECT_TRUE(run.report.has_value()) << run.refusal;
     return run.report ? std::move(*run.report) : ReportModel{};
 }
-
-const auto byLabel = [](const auto& info) { return std::string(info.param.label); };
 
 // The crank-rocker preset: every further result, with the panel beside it.
 TEST(FurtherResults, CrankRockerPresetGoldenLines) {
