@@ -100,8 +100,8 @@ TEST(RangeSamples, TurningCrankAngleInSinglePrecision) {
 TEST(CoversAnimation, RefusesRowsOfAnotherSweep) {
     std::vector<Analysis> refused(3, analysedCopy({300, 150, 220, 100}));  // a double rocker
     refused[0] = analysedCopy({100, 200, 100.000001, 200});  // the loop cannot close: no rows
-    refused[1].mechanism = Mechanism::RockerCrankA;      // needs the return swing's rows too
-    refused[2].tables.startAngle -= 1;                   // one row below the tables
+    refused[1].mechanism = Mechanism::RockerCrankA;          // needs the return swing's rows too
+    refused[2].tables.startAngle -= 1;                       // one row below the tables
     for (const Analysis& a : refused) {
         EXPECT_FALSE(coversAnimation(a)) << mechanismName(a.mechanism) << a.tables.startAngle;
         EXPECT_EQ(demonstrationFrames(a, 3, 1), std::nullopt);

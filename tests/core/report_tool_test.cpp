@@ -100,31 +100,24 @@ const StatusRow kStatuses[] = {
     {"stepEleven", withCrankRocker({"--frames=11:5"}), 2, "--frames: STEP must be 1 to 10", false},
     {"countZero", withCrankRocker({"--frames=3:0"}), 2, "--frames: COUNT must be 1 to 1000000", false},
     {"countTooLarge", withCrankRocker({"--frames=3:1000001"}), 2, "--frames: COUNT must be 1 to 1000000", false},
-    {"framesMalformed", withCrankRocker({"--frames=3"}), 2, "--frames: expected STEP:COUNT, not 3", false},
-    {"listingMalformed", withCrankRocker({"--listing=0:90"}), 2, "--listing: expected START:END:INTERVAL, not 0:90", false},
     {"listingFourParts", withCrankRocker({"--listing=0:90:5:1"}), 2, "--listing: expected START:END:INTERVAL, not 0:90:5:1", false},
     {"twoViews", withCrankRocker({"--table", "--listing"}), 2, "--listing: only one of --table, --listing, --frames, --coupler and --design", false},
     {"seventhArgument", {"150", "220", "250", "300", "100", "-1", "7"}, 2, "unexpected argument 7 after M", false},
     {"missingArgument", {"150", "220", "250", "300", "100"}, 2, "missing argument M", false},
-    {"noArgument", {}, 2, "missing argument L1", false},
     // The design: bad parameters and requests no crank-rocker meets are refused with a message.
     {"designBest", design({}), 0, "", true},
     {"designRatioBelowOne", {"--design", "K=0.5", "swing=60", "L3=100"}, 1, kBadDesign, false},
-    {"designRatioBeyondDouble", {"--design", "K=1e400", "swing=60", "L3=100"}, 1, kBadDesign, false},
     {"designFrameTooLong", design({"L4=1e9"}), 1, kNoDesign, false},
     {"designRatioNotNumber", {"--design", "K=abc", "swing=60", "L3=100"}, 2, "--design: K=abc is not a number", false},
-    {"designTrailingText", {"--design", "K=1.2", "swing=60deg", "L3=100"}, 2, "--design: swing=60deg is not a number", false},
     {"designInfinityText", {"--design", "K=inf", "swing=60", "L3=100"}, 2, "--design: K=inf is not a number", false},
     {"designFrameAndCrank", design({"L4=120", "L1=60"}), 2, "--design: L4 and L1 exclude each other", false},
     {"designTwice", design({"K=1.3"}), 2, "--design: K given twice", false},
     {"designUnknownName", design({"L2=100"}), 2, "--design: unknown name L2 (K, swing, L3, L4 or L1)", false},
-    {"designPlainValue", design({"120"}), 2, "--design: expected NAME=VALUE, not 120", false},
     {"designMissingRocker", {"--design", "swing=60", "K=1.2"}, 2, "--design: missing L3", false},
     // The coupler point: bad points named.
     {"couplerNegative", withCrankRocker({"--coupler=-1:30"}), 2, "--coupler: BP must be a finite length of 0 or more, not -1", false},
     {"couplerInfinite", withCrankRocker({"--coupler=1e400:30"}), 2, "--coupler: BP must be a finite length of 0 or more, not 1e400", false},
     {"couplerAngleInfinite", withCrankRocker({"--coupler=100:-1e400"}), 2, "--coupler: ANGLE must be a finite number of degrees, not -1e400", false},
-    {"couplerOnePart", withCrankRocker({"--coupler=100"}), 2, "--coupler: expected BP:ANGLE, not 100", false},
     {"couplerNoValue", withCrankRocker({"--coupler"}), 2, "--coupler: expected --coupler=BP:ANGLE", false},
 };
 // clang-format on
@@ -229,11 +222,6 @@ const ViewRow kViews[] = {
      {{0, "index,crank,Px,Py,vx,vy"},
       {1, "0,0,111.42875351367155,92.26190408012884,966.1643211610647,1974.7136156215702"},
       {361, "360,360,111.42881743460009,92.26203472612598,966.1643026005692,1974.713276460022"}}},
-    // BP = 0 is joint B: on the crank circle, moving at L1 omega1 = 1570.8 mm/s.
-    {"couplerAtB", withCrankRocker({"--coupler=0:77"}), 362,
-     {{1, "0,0,150,0,0,1570.7965"},
-      {91, "90,90,-2.59807654964549e-05,149.99999999999775,-1570.7964999999765,-0.0002720699700610141"},
-      {181, "180,180,-149.99999999999102,-5.196153099290902e-05,0.0005441399401220201,-1570.796499999906"}}},
     // A rocker-crank's crank swings forward, then back: the return swing ends at crank 11 again.
     {"couplerRockerCrank", {"--coupler=100:30", "250", "220", "150", "300", "100", "-1"}, 148,
      {{1, "11,11,345.3831841122575,49.875176149707166,-638.2387247509672,8951.581097629049"},
@@ -254,12 +242,9 @@ const ViewRow kViews[] = {
       {120, "357,149.79443560673928,-7.850290520639252,166.70268539893854,211.49899291992188"},
       {121, "0,150,0,177.99997804852677,218.2108917236328"},
       {125, "12,146.7221393898435,31.18675701106702,222.55781606606823,237.70298767089844"}}},
-    {"framesStepTen", withCrankRocker({"--frames=10:3"}), 4,
-     {{3, "20,140.9538911432317,51.30302692416886,246.66076568915275,244.2435760498047"}}},
     // The K and swing of 60/120/90/120 with its frame: the linkage itself, then its twin on the far
     // side of C1C2 with a smaller transmission angle; K and swing as the analysis gives them back.
-    {"designByFrame", {"--design", "K=1.2525782686040976", "swing=88.32458836411824", "L3=90", "L4=120"}, 3, kTwinByFrame},
-    {"designByFrameOptionAmong", {"L3=90", "--design", "K=+1.2525782686040976", "L4=120", "swing=88.32458836411824"}, 3, kTwinByFrame},
+    {"designByFrame", {"L3=90", "--design", "K=+1.2525782686040976", "L4=120", "swing=88.32458836411824"}, 3, kTwinByFrame},
     // The same crank 60 fits a second frame.
     {"designByCrank", {"--design", "K=1.2525782686040976", "swing=88.32458836411824", "L3=90", "L1=60"}, 3,
      {{1, "60,120,90,120,20.18313369280227,28.955024371859846,1.252578237236112,88.32459847277914"},
