@@ -1,5 +1,5 @@
-// The crank-rocker design against independent geometry and the program's own analysis, its
-// refusals, and the path of a coupler point.
+// The crank-rocker design against independent geometry and the program's own analysis, and its
+// refusals.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "core/analysis.h"
-#include "core/coupler_path.h"
 #include "core/crank_rocker_design.h"
 #include "tests/core/executed.h"
 
@@ -126,40 +125,6 @@ TEST(Design, NearDegenerateRequestsGiveProperSolutions) {
         }
     }
 }
-
-// The coupler point on the presets' linkages, n = 100.
-class CouplerPath : public ::testing::TestWithParam<test::Inputs> {};
-
-// B = L1 (cos theta1, sin theta1) and C from the rocker's angle (single precision, hence 1e-3 mm):
-// BP = 0 is B, BP = L2 along BC is C, and a point off BC lies on BC turned counterclockwise.
-TEST_P(CouplerPath, LiesOnTheCouplerThroughBAndC) {
-    const Analysis a = *test::analysed(GetParam());
-    const LinkageState& s = a.linkage;
-    for (const CouplerPoint p : {CouplerPoint{0, 0}, {s.L2, 0}, {50, 90}, {1.5 * s.L2, -150}}) {
-        const auto path = couplerPath(a, p);
-        ASSERT_EQ(static_cast<int>(path.size()), a.tables.rows().count());
-        const double turn = p.angle * kExactPi / 180;
-        for (std::size_t k = 0; k < path.size(); ++k) {
-            const int i = a.tables.rows().first + static_cast<int>(k);
-            const double bx = s.L1 * std::cos(a.tables.theta1(i));
-            const double by = s.L1 * std::sin(a.tables.theta1(i));
-            const double ux = (s.L4 + s.L3 * std::cos(a.tables.theta3(i)) - bx) / s.L2;
-            const double uy = (s.L3 * std::sin(a.tables.theta3(i)) - by) / s.L2;
-            EXPECT_EQ(path[k].index, i);
-            EXPECT_DOUBLE_EQ(path[k].crankAngle * kDegree, a.tables.theta1(i));
-            EXPECT_NEAR(path[k].x, bx + p.distance * (ux * std::cos(turn) - uy * std::sin(turn)),
-                        1e-3);
-            EXPECT_NEAR(path[k].y, by + p.distance * (ux * std::sin(turn) + uy * std::cos(turn)),
-                        1e-3);
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Linkages, CouplerPath,
-                         ::testing::Values(test::Inputs{150, 220, 250, 300},
-                                           test::Inputs{150, 220, 250, 300, 100, 1},
-                                           test::Inputs{250, 220, 150, 300},
-                                           test::Inputs{300, 150, 220, 250}));
 
 }  // namespace
 }  // namespace fourbar
