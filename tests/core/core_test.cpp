@@ -320,13 +320,6 @@ INSTANTIATE_TEST_SUITE_P(Linkages, Physics, ::testing::ValuesIn(linkages()));
 constexpr double kPlotWidth = 6645;
 constexpr double kPlotHeight = 4845;
 
-// A copy of the state's analysis for a test to change.
-std::shared_ptr<Analysis> editable(SharedState& state) {
-    auto analysis = std::make_shared<Analysis>(*state.analysis);
-    state.analysis = analysis;
-    return analysis;
-}
-
 // An unbroken curve: its number of points and its ends, in twips, exact in single precision.
 struct CurveRow {
     const char* label;
@@ -359,48 +352,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DiagramCurve, ::testing::Values(
     CurveRow{"rockerCrankAngle",      {250, 220, 150, 300}, Theta3, 147, {0, 2054.73169},  {0, 1831.16821}},
     CurveRow{"doubleRockerAngle",     {300, 150, 220, 250}, Theta3, 69,  {0, 586.119934},  {4784.3999, 2180.25}},
     CurveRow{"negativeStartVelocity", {300, 150, 220, 100}, Omega3, 255, {0, -897.211365}, {4784.3999, 2180.25}}),
-    byLabel);
-// clang-format on
-
-// Writes `value` into theta3, omega3 and alpha3 of rows first..last of the state's analysis.
-void writeRows(SharedState& state, int first, int last, double value) {
-    const auto analysis = editable(state);
-    for (int i = first; i <= last; ++i) {
-        TableRow r = analysis->tables.row(i);
-        r.theta3 = r.alpha3 = static_cast<float>(value);
-        r.omega3 = value;
-        analysis->tables.setRow(i, r);
-    }
-}
-
-// A change to the first double rocker's state (rows 16 to 84) after its execute, and the points
-// of each polyline the diagram then draws: none, where it draws the axes only.
-struct ChangeRow {
-    const char* label;
-    DiagramQuantity quantity;
-    void (*change)(SharedState& state);
-    std::vector<std::size_t> points;
-};
-
-class DiagramChange : public ::testing::TestWithParam<ChangeRow> {};
-
-TEST_P(DiagramChange, LeavesThePolylinesAndTheAxes) {
-    SharedState state = executed(Inputs{300, 150, 220, 250});
-    GetParam().change(state);
-    const MotionDiagram d = motionDiagram(GetParam().quantity, state, kPlotWidth, kPlotHeight);
-    std::vector<std::size_t> points;
-    for (const Polyline& polyline : d.curve) {
-        points.push_back(polyline.size());
-    }
-    EXPECT_EQ(points, GetParam().points);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, DiagramChange, ::testing::Values(
-    ChangeRow{"nanInTheMiddle",        Theta3, [](SharedState& s) { writeRows(s, 30, 35, NAN); }, {14, 49}},
-    // Finite in double precision, infinite in single.
-    ChangeRow{"beyondSinglePrecision", Omega3, [](SharedState& s) { writeRows(s, 50, 50, 1e300); }, {34, 34}},
-    ChangeRow{"emptyRange",            Theta3, [](SharedState& s) { editable(s)->tables.endAngle = 10; }, {}}),
     byLabel);
 // clang-format on
 

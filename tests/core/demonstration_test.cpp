@@ -80,61 +80,47 @@ struct SequenceRow {
     bool runningAfter;
 };
 
-// What each act of the row gives, with a fresh demonstration.
-std::vector<Step> play(const SequenceRow& row, Demonstration& demo) {
-    std::shared_ptr<const Analysis> current = row.analysis();
-    std::vector<Step> seen;
-    for (const Step& step : row.steps) {
-        const int index = demo.frameIndex();
-        int result = kNone;
-        switch (step.act) {
-            case Act::Demonstrate:
-                if (demo.demonstrate(current, 0, row.frameStep, {}, kView)) {
-                    result = demo.frameIndex();
-                }
-                break;
-            case Act::Step:
-                if (!demo.step(current.get(), kView).shapes.empty()) {
-                    result = demo.frameIndex();
-                }
-                break;
-            case Act::Stop:
-                if (!demo.stop(current.get()).shapes.empty()) {
-                    result = index;
-                }
-                break;
-            case Act::Continue: {
-                const bool was = demo.running();
-                demo.resume(current.get());
-                result = !was && demo.running();
-                break;
-            }
-            case Act::Range:
-                if (demo.range(current, 0, {}, kView)) {
-                    result = demo.frameIndex();
-                }
-                break;
-            case Act::Leave:
-                demo.leave();
-                break;
-            case Act::StepTen:
-                demo.setFrameStep(10);
-                break;
-            case Act::Execute:
-                current = crankRocker();
-                break;
-        }
-        seen.push_back({step.act, result});
+// What `act` gives; Execute replaces `current`.
+int perform(Demonstration& demo, Act act, std::shared_ptr<const Analysis>& current, int frameStep) {
+    const int index = demo.frameIndex();
+    const bool wasRunning = demo.running();
+    switch (act) {
+        case Act::Demonstrate:
+            return demo.demonstrate(current, 0, frameStep, {}, kView) ? demo.frameIndex() : kNone;
+        case Act::Step:
+            return demo.step(current.get(), kView).shapes.empty() ? kNone : demo.frameIndex();
+        case Act::Stop:
+            return demo.stop(current.get()).shapes.empty() ? kNone : index;
+        case Act::Continue:
+            demo.resume(current.get());
+            return !wasRunning && demo.running();
+        case Act::Range:
+            return demo.range(current, 0, {}, kView) ? demo.frameIndex() : kNone;
+        case Act::Leave:
+            demo.leave();
+            break;
+        case Act::StepTen:
+            demo.setFrameStep(10);
+            break;
+        case Act::Execute:
+            current = crankRocker();
+            break;
     }
-    return seen;
+    return kNone;
 }
 
 class Sequences : public testing::TestWithParam<SequenceRow> {};
 
 TEST_P(Sequences, GiveTheGoldenSteps) {
+    const SequenceRow& row = GetParam();
     Demonstration demo;
-    EXPECT_EQ(play(GetParam(), demo), GetParam().steps);
-    EXPECT_EQ(demo.running(), GetParam().runningAfter);
+    std::shared_ptr<const Analysis> current = row.analysis();
+    std::vector<Step> seen;
+    for (const Step& step : row.steps) {
+        seen.push_back({step.act, perform(demo, step.act, current, row.frameStep)});
+    }
+    EXPECT_EQ(seen, row.steps);
+    EXPECT_EQ(demo.running(), row.runningAfter);
 }
 
 using enum Act;

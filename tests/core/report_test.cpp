@@ -86,35 +86,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, Absence, ::testing::Values(
     byLabel);
 // clang-format on
 
-// The output link turns back exactly at the two limit positions: omega3 changes sign between the
-// whole crank degrees on either side of each, and nowhere else, on either assembly branch.
-class LimitPositionsOfRows : public ::testing::TestWithParam<Linkage> {};
-
-TEST_P(LimitPositionsOfRows, OmegaThreeTurnsThere) {
-    const SharedState s = executed(GetParam());
-    const ResultTables& t = s.analysis->tables;
-    const std::optional<LimitPositions> limits = furtherResults(*s.analysis).limits;
-    ASSERT_TRUE(limits.has_value());
-    std::vector<int> turns;
-    for (int i = 0; i < 360; ++i) {
-        if ((t.omega3(i) < 0) != (t.omega3(i + 1) < 0)) {
-            turns.push_back(i);
-        }
-    }
-    std::vector<int> expected = {static_cast<int>(limits->stretchedCrankAngle),
-                                 static_cast<int>(limits->foldedCrankAngle)};
-    std::ranges::sort(expected);
-    EXPECT_EQ(turns, expected);
-    const double between = std::fabs(limits->foldedCrankAngle - limits->stretchedCrankAngle);
-    EXPECT_NEAR(limits->angle, std::fabs(between - 180), 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(CrankRockers, LimitPositionsOfRows,
-                         ::testing::Values(Linkage{150, 220, 250, 300},  // type B
-                                           Linkage{150, 220, 250, 300, 100, 1},
-                                           Linkage{50, 200, 150, 180, -60, 1},  // type A
-                                           Linkage{50, 190, 80, 200}));         // centred
-
 // A rocker-crank's rows: a swing column, the forward swing up to the turning row, then the return
 // swing back over the same crank angles, plotted as a solid and a dashed branch.
 TEST(Report, RockerCrankBranches) {
