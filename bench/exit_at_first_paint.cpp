@@ -1,6 +1,6 @@
-// Preloaded into a Qt Widgets program (LD_PRELOAD), ends the process as soon as its first window has
-// been painted, so that the whole process's run time is its start-up: bench/startup.sh times the
-// program against a bare window with it.
+// Preloaded into a Qt Widgets program (LD_PRELOAD), ends the process as soon as its first window
+// has been painted, so that the whole process's run time is its start-up: bench/startup.sh times
+// the program against a bare window with it.
 //
 // The end comes right after the first paint event of a widget has been handled: the repaint of the
 // whole window (its children included) and the flush to the screen run in one pass, and the call
