@@ -4,9 +4,11 @@
 //
 // The end comes right after the first paint event of a widget has been handled: the repaint of the
 // whole window (its children included) and the flush to the screen run in one pass, and the call
-// queued from that paint runs after the pass. The process then ends at once (_Exit), so that
-// neither work the program deferred until after its first paint nor its teardown counts. A program
-// that never paints ends with status 3 after kNoPaintMs, which the script reports.
+// queued from that paint runs after the pass. It names the widget painted first on standard error,
+// and the process ends at once (_Exit, status 0), so that neither work the program deferred until
+// after its first paint nor its teardown counts. A program that never paints ends with status 3
+// after kNoPaintMs, which the script reports.
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -27,7 +29,8 @@ class ExitAtFirstPaint : public QObject {
             seen_ = true;
             QMetaObject::invokeMethod(
                 this,
-                [] {
+                [painted = QByteArray(watched->metaObject()->className())] {
+                    std::fprintf(stderr, "exit-at-first-paint: %s painted\n", painted.constData());
                     std::fflush(nullptr);
                     std::_Exit(0);
                 },
