@@ -6,24 +6,20 @@
 #include <vector>
 
 #include "core/animation.h"
-#include "core/motion_parameters.h"
+#include "tests/core/executed.h"
 
 namespace fourbar {
 namespace {
 
-using Kind = Sweep;
+using test::Inputs;
 
-// One execute of a freshly started program with these lengths (mm), n = 100 r/min and M.
-Analysis execute(double L1, double L2, double L3, double L4, double M) {
-    SharedState s;
-    s.inputs = {.L1 = L1, .L2 = L2, .L3 = L3, .L4 = L4, .n = 100, .M = M};
-    executeAnalysis(s);
-    return *s.analysis;
+Analysis analysedCopy(const Inputs& inputs) {
+    return *test::analysed(inputs);
 }
 
 struct StepRow {
-    const char* what;
-    Kind kind;
+    const char* label;
+    Sweep sweep;
     int startAngle, endAngle;  // degrees
     FramePosition from;
     std::vector<int> indices;  // frameIndex of `from` and of each position after it
@@ -35,24 +31,25 @@ TEST_P(NextFrame, GivesTheGoldenSequence) {
     const StepRow& row = GetParam();
     std::vector<int> seen{row.from.frameIndex};
     for (FramePosition at = row.from; seen.size() < row.indices.size();) {
-        at = nextFrame(row.kind, at, row.startAngle, row.endAngle);
+        at = nextFrame(row.sweep, at, row.startAngle, row.endAngle);
         seen.push_back(at.frameIndex);
     }
-    EXPECT_EQ(seen, row.indices) << row.what;
+    EXPECT_EQ(seen, row.indices);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, NextFrame, testing::Values(
-    // 360 is never shown either: the report's frames.
-    StepRow{"turn restarts at 0, not 4", Kind::FullTurn, 0, 0, {350, 7}, {350, 357, 0, 7}},
-    StepRow{"rocker, lower end twice", Kind::DoubleRocker, 30, 36, {30, 3}, {30, 33, 36, 33, 30, 30, 33}},
-    StepRow{"rocker, upper end clamped", Kind::DoubleRocker, 30, 35, {30, 3}, {30, 33, 35, 32, 30, 33}},
-    StepRow{"rocker-crank, through 280 to 20", Kind::RockerCrank, 20, 150, {274, 3}, {274, 277, 280, 20, 23}}));
+    // Never at the remainder 4, and never at 360 either: the report tool's frames.
+    StepRow{"turnRestartsAtZero",        Sweep::FullTurn,     0,  0,   {350, 7}, {350, 357, 0, 7}},
+    StepRow{"rockerLowerEndTwice",       Sweep::DoubleRocker, 30, 36,  {30, 3},  {30, 33, 36, 33, 30, 30, 33}},
+    StepRow{"rockerUpperEndClamped",     Sweep::DoubleRocker, 30, 35,  {30, 3},  {30, 33, 35, 32, 30, 33}},
+    StepRow{"rockerCrankThroughTheTurn", Sweep::RockerCrank,  20, 150, {274, 3}, {274, 277, 280, 20, 23}}),
+    test::byLabel);
 // clang-format on
 
 struct LinkageRow {
-    const char* what;
-    double L1, L2, L3, L4, M;
+    const char* label;
+    Inputs inputs;
     int firstSample, samples, frameIndexAfter;  // Range's samples and where it leaves frameIndex
 };
 
@@ -63,7 +60,7 @@ class Frames : public testing::TestWithParam<LinkageRow> {};
 // to 350, a limited kind every second index of its rows.
 TEST_P(Frames, CloseTheFigureAndSampleTheRange) {
     const LinkageRow& r = GetParam();
-    const Analysis a = execute(r.L1, r.L2, r.L3, r.L4, r.M);
+    const Analysis a = analysedCopy(r.inputs);
     ASSERT_TRUE(coversAnimation(a));
     const RangeSamples range = rangeSamples(a);
     EXPECT_EQ(range.samples.front().frameIndex, r.firstSample);
@@ -75,9 +72,10 @@ TEST_P(Frames, CloseTheFigureAndSampleTheRange) {
     for (int i = tables.range().first; i <= tables.range().last; ++i) {
         frames.push_back({i, tables.at(i)});
     }
+    const Inputs& s = r.inputs;
     for (const auto& [i, j] : frames) {
-        EXPECT_NEAR(std::hypot(j.cx - j.bx, j.cy - j.by), r.L2, 1e-6 * (r.L1 + r.L2 + r.L3 + r.L4))
-            << r.what << ", index " << i;
+        EXPECT_NEAR(std::hypot(j.cx - j.bx, j.cy - j.by), s.L2, 1e-6 * (s.L1 + s.L2 + s.L3 + s.L4))
+            << "index " << i;
     }
 }
 
@@ -85,38 +83,41 @@ TEST_P(Frames, CloseTheFigureAndSampleTheRange) {
 // degree: drawn at i degrees instead, those figures would not close.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, Frames, testing::Values(
-    LinkageRow{"crank-rocker", 150, 220, 250, 300, -1, 0, 71, 355},
-    LinkageRow{"double rocker", 300, 150, 220, 100, -1, -127, 128, 129},
-    LinkageRow{"centred rocker-crank", 200, 100, 100, 200, 1, 1, 59, 119}));
+    LinkageRow{"crankRocker",        {150, 220, 250, 300},         0,    71,  355},
+    LinkageRow{"doubleRocker",       {300, 150, 220, 100},         -127, 128, 129},
+    LinkageRow{"centredRockerCrank", {200, 100, 100, 200, 100, 1}, 1,    59,  119}),
+    test::byLabel);
 // clang-format on
 
 // A turning crank's range takes the crank angle in single precision (5 degrees: 150 sin gives
 // ...850032106 in double precision).
 TEST(RangeSamples, TurningCrankAngleInSinglePrecision) {
-    const Analysis a = execute(150, 220, 250, 300, -1);
-    EXPECT_EQ(rangeSamples(a).samples[1].joints.by, 13.073363259469961);
+    EXPECT_EQ(rangeSamples(analysedCopy({150, 220, 250, 300})).samples[1].joints.by,
+              13.073363259469961);
 }
 
 // Tables that do not hold every row of the sweep: Demonstrate and Range refuse.
 TEST(CoversAnimation, RefusesRowsOfAnotherSweep) {
-    std::vector<Analysis> refused(3, execute(300, 150, 220, 100, -1));  // a double rocker
-    refused[0] = execute(100, 200, 100.000001, 200, -1);  // the loop cannot close: no rows
-    refused[1].mechanism = Mechanism::RockerCrankA;       // needs the return swing's rows too
-    refused[2].tables.startAngle -= 1;                    // one row below the tables
+    std::vector<Analysis> refused(3, analysedCopy({300, 150, 220, 100}));  // a double rocker
+    refused[0] = analysedCopy({100, 200, 100.000001, 200});  // the loop cannot close: no rows
+    refused[1].mechanism = Mechanism::RockerCrankA;          // needs the return swing's rows too
+    refused[2].tables.startAngle -= 1;                       // one row below the tables
     for (const Analysis& a : refused) {
         EXPECT_FALSE(coversAnimation(a)) << mechanismName(a.mechanism) << a.tables.startAngle;
         EXPECT_EQ(demonstrationFrames(a, 3, 1), std::nullopt);
     }
 }
 
-// What the report prints for a rocker-crank: from startAngle through both swings and round (the
-// crank-rocker's cycle: the report's frames).
+// A rocker-crank runs from startAngle through both swings and round (the crank-rocker's cycle is
+// the report tool's frames).
 TEST(DemonstrationFrames, RunThroughTheCycle) {
-    const auto rocking = demonstrationFrames(execute(200, 100, 100, 200, 1), 3, 40);
+    const auto rocking = demonstrationFrames(analysedCopy({200, 100, 100, 200, 100, 1}), 10, 13);
     ASSERT_TRUE(rocking);
-    EXPECT_EQ(rocking->front().frameIndex, 1);   // startAngle
-    EXPECT_EQ(rocking->at(38).frameIndex, 115);  // 2 endAngle - startAngle is 117
-    EXPECT_EQ(rocking->at(39).frameIndex, 1);
+    std::vector<int> indices;
+    for (const Frame& f : *rocking) {
+        indices.push_back(f.frameIndex);
+    }
+    EXPECT_EQ(indices, (std::vector{1, 11, 21, 31, 41, 51, 61, 71, 81, 91, 101, 111, 1}));
 }
 
 }  // namespace

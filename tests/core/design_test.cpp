@@ -1,20 +1,16 @@
-// The crank-rocker design against independent geometry and the program's own analysis, its
-// refusals, and the path of a coupler point.
+// The crank-rocker design against independent geometry and the program's own analysis, and its
+// refusals.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <random>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/analysis.h"
-#include "core/coupler_path.h"
 #include "core/crank_rocker_design.h"
-#include "core/motion_parameters.h"
+#include "tests/core/executed.h"
 
 namespace fourbar {
 namespace {
@@ -26,20 +22,10 @@ constexpr double kExactPi = std::numbers::pi;
 struct Lengths {
     double L1, L2, L3, L4;  // mm
 };
-struct Motion {
-    double K, swing;  // swing in degrees
-};
 
 // The cosine-rule angle between sides a and b, opposite c, with the exact pi (rad).
 double angle(double a, double b, double c) {
     return std::acos((a * a + b * b - c * c) / (2 * a * b));
-}
-
-// K and the swing of a crank-rocker from its limit positions.
-Motion motionOf(const Lengths& l) {
-    const double t = std::fabs(angle(l.L2 - l.L1, l.L4, l.L3) - angle(l.L1 + l.L2, l.L4, l.L3));
-    return {(kExactPi + t) / (kExactPi - t),
-            (angle(l.L3, l.L4, l.L1 + l.L2) - angle(l.L3, l.L4, l.L2 - l.L1)) * 180 / kExactPi};
 }
 
 // Degrees; the extremes come with the crank along the frame.
@@ -79,67 +65,8 @@ void expectConfirmed(const DesignRequest& q, const DesignResult& r) {
     }
 }
 
-// 100 seeded random requests (K 1.01 to 3, swing 10 to 170 degrees, rocker 10 to 1000 mm). The
-// pivots A on the two circles on which C1C2 is seen under theta, 20000 steps round each, whose
-// lengths make a crank-rocker with that K and swing are the valid placements: there is a best one
-// exactly when one is scanned, and it is not beaten; the first, middle and last of each circle
-// (the ends of the valid arcs) are found by their frame and by their crank.
-TEST(Design, RandomRequestsFindEveryScannedPlacement) {
-    std::mt19937 engine(2024);
-    std::uniform_real_distribution<double> unit(0, 1);
-    for (int request = 0; request < 100; ++request) {
-        const double K = 1.01 + 1.99 * unit(engine);
-        const double swing = 10 + 160 * unit(engine);
-        const double L3 = 10 + 990 * unit(engine);
-        const double theta = kExactPi * (K - 1) / (K + 1);
-        // D at the origin, the chord horizontal at height y, half of it h.
-        const double h = L3 * std::sin(swing * kExactPi / 360);
-        const double y = L3 * std::cos(swing * kExactPi / 360);
-        double scanned = -1;
-        std::vector<Lengths> placements;
-        for (const double side : {1.0, -1.0}) {
-            std::vector<Lengths> valid;
-            for (int j = 0; j < 20000; ++j) {
-                // From the circle's point on the y axis, so that no valid arc wraps round.
-                const double t = (side / 2 + j / 10000.0) * kExactPi;
-                const double ax = h / std::sin(theta) * std::cos(t);
-                const double ay =
-                    y + side * h / std::tan(theta) + h / std::sin(theta) * std::sin(t);
-                const double ac1 = std::hypot(ax + h, ay - y);
-                const double ac2 = std::hypot(ax - h, ay - y);
-                const Lengths l{(ac1 - ac2) / 2, (ac1 + ac2) / 2, L3, std::hypot(ax, ay)};
-                const Motion m = motionOf(l);
-                if (l.L1 > 0 && std::fabs(m.K - K) < 1e-9 && std::fabs(m.swing - swing) < 1e-7 &&
-                    isCrankRocker(l)) {
-                    scanned = std::max(scanned, minTransmissionOf(l));
-                    valid.push_back(l);
-                }
-            }
-            if (!valid.empty()) {
-                placements.insert(placements.end(),
-                                  {valid.front(), valid[valid.size() / 2], valid.back()});
-            }
-        }
-        const DesignRequest best{K, swing, L3, Best};
-        const DesignResult r = designCrankRocker(best);
-        ASSERT_EQ(r.status, scanned > 0 ? Solved : NoCrankRocker) << K << " " << swing;
-        EXPECT_GE(r.solutions.empty() ? -1 : r.solutions[0].minTransmissionAngle, scanned - 1e-9);
-        expectConfirmed(best, r);
-        for (const Lengths& l : placements) {
-            for (const DesignRequest& q : {DesignRequest{K, swing, L3, ByFrame, l.L4},
-                                           DesignRequest{K, swing, L3, ByCrank, 0, l.L1}}) {
-                const DesignResult byLength = designCrankRocker(q);
-                expectConfirmed(q, byLength);
-                EXPECT_TRUE(
-                    std::any_of(byLength.solutions.begin(), byLength.solutions.end(),
-                                [&](const DesignSolution& s) { return sameLengths(s, l, 1e-6); }))
-                    << K << " " << swing << " " << l.L1 << " " << l.L2 << " " << l.L4;
-            }
-        }
-    }
-}
-
-// Requests with their status and solutions, best first (lengths to 1e-8 relative).
+// Requests with their status and solutions, best first (lengths to 1e-8 relative), each
+// confirmed.
 struct DesignRow {
     const char* label;
     DesignRequest request;
@@ -152,6 +79,7 @@ class Design : public ::testing::TestWithParam<DesignRow> {};
 TEST_P(Design, GivesTheStatusAndTheSolutions) {
     const DesignResult r = designCrankRocker(GetParam().request);
     EXPECT_EQ(r.status, GetParam().status);
+    expectConfirmed(GetParam().request, r);
     ASSERT_EQ(r.solutions.size(), GetParam().solutions.size());
     for (std::size_t i = 0; i < r.solutions.size(); ++i) {
         EXPECT_TRUE(sameLengths(r.solutions[i], GetParam().solutions[i], 1e-8)) << i;
@@ -169,141 +97,33 @@ INSTANTIATE_TEST_SUITE_P(Requests, Design, ::testing::Values(
     DesignRow{"crankTwin", {kTwinK, kTwinSwing, 90, ByCrank, 0, 60}, Solved, {{60, 120, 90, 120}, {60, 120, 90, 148.5720160916}}},
     // K = 1: A on the line C1C2, L1 = L3 sin(swing / 2), L2 = sqrt(L4² - L3² cos²(swing / 2)).
     DesignRow{"centredByFrame", {1, 60, 100, ByFrame, 200}, Solved, {{50, 180.27756377319946, 100, 200}}},
-    // theta = swing / 2: D is the centre of the frame side's circle, so its frame is always L3
-    // and the best of that side is taken; the far side starts above 100.
-    DesignRow{"frameFixesNothing", {1.4, 60, 100, ByFrame, 100}, Solved, {{45.496719449702, 92.140127935118, 100, 100}}},
     // swing + 2 theta = 180: the far side has no placement. The optimum comes out at L3 / sqrt(6),
     // L3 / sqrt(2) and 2 L3 / sqrt(6), with asin(1/3) as its transmission angle.
     DesignRow{"farSideDegenerate", {2, 60, 100, Best}, Solved, {{40.824829046386, 70.710678118655, 100, 81.649658092773}}},
     DesignRow{"ratioBelowOne", {0.99, 60, 100, Best}, InvalidRatio},
-    DesignRow{"ratioInfinite", {HUGE_VAL, 60, 100, Best}, InvalidRatio},
     DesignRow{"swingZero", {1.2, 0, 100, Best}, InvalidSwing},
-    DesignRow{"swingStraight", {1.2, 180, 100, Best}, InvalidSwing},
-    DesignRow{"swingNaN", {1.2, NAN, 100, Best}, InvalidSwing},
     DesignRow{"rockerZero", {1.2, 60, 0, Best}, InvalidLength},
-    DesignRow{"frameNegative", {1.2, 60, 100, ByFrame, -1}, InvalidLength},
     DesignRow{"crankNaN", {1.2, 60, 100, ByCrank, 0, NAN}, InvalidLength},
     // Every crank of this K and swing lies between 18.7 and 50 mm, every frame below 240 mm.
     DesignRow{"crankTooLong", {1.2, 60, 100, ByCrank, 0, 50.1}, NoCrankRocker},
-    DesignRow{"crankTooShort", {1.2, 60, 100, ByCrank, 0, 10}, NoCrankRocker},
     DesignRow{"frameTooLong", {1.5, 60, 100, ByFrame, 1000}, NoCrankRocker},
-    DesignRow{"frameOnC2", {1.5, 60, 100, ByFrame, 100}, NoCrankRocker},
     DesignRow{"ratioTooLarge", {20, 60, 100, Best}, NoCrankRocker},
     DesignRow{"centredBest", {1, 60, 100, Best}, NoBestPlacement},
-    DesignRow{"centredCrank", {1, 60, 100, ByCrank, 0, 50}, NoBestPlacement},
     DesignRow{"centredOtherCrank", {1, 60, 100, ByCrank, 0, 40}, NoCrankRocker},
     DesignRow{"beyondTheAnalysis", {1.5, 60, 1e200, Best}, Unconfirmed}),
-    [](const auto& info) { return std::string(info.param.label); });
+    test::byLabel);
 // clang-format on
-
-// Bad parameters and a request no crank-rocker meets get different messages; a solved design none.
-TEST(Design, MessageOfEachStatus) {
-    const std::string_view bad = "设计参数不当,请重新输入";
-    const std::string_view none = "无满足要求的曲柄摇杆机构";
-    const std::pair<DesignStatus, std::string_view> expected[] = {
-        {Solved, ""},          {InvalidRatio, bad},     {InvalidSwing, bad}, {InvalidLength, bad},
-        {NoCrankRocker, none}, {NoBestPlacement, none}, {Unconfirmed, none},
-    };
-    for (const auto& [status, text] : expected) {
-        EXPECT_EQ(designMessageText(status), text) << static_cast<int>(status);
-    }
-}
 
 // K a hair above 1 and swings near 0 or 180 give long or thin linkages, never a NaN.
 TEST(Design, NearDegenerateRequestsGiveProperSolutions) {
     for (const DesignRequest& q : {DesignRequest{1 + 1e-12, 60, 100, Best},
                                    {1 + 1e-9, 60, 100, ByFrame, 200},
-                                   {1 + 1e-9, 60, 100, ByCrank, 0, 49},
-                                   {1.5, 179.999, 100, Best},
                                    {1.5, 1e-6, 100, Best}}) {
         for (const DesignSolution& s : designCrankRocker(q).solutions) {
             EXPECT_TRUE(std::isfinite(s.L2 + s.L4 + s.check.K + s.check.swing) &&
                         s.minTransmissionAngle > 0 && isCrankRocker({s.L1, s.L2, s.L3, s.L4}));
         }
     }
-}
-
-// The coupler point on the presets' linkages, n = 100.
-class CouplerPath : public ::testing::TestWithParam<LinkageState> {};
-
-Analysis analysed(const LinkageState& inputs) {
-    SharedState state;
-    state.inputs = inputs;
-    executeAnalysis(state);
-    return *state.analysis;
-}
-
-// B = L1 (cos theta1, sin theta1) and C from the rocker's angle (single precision, hence 1e-3 mm):
-// BP = 0 is B, BP = L2 along BC is C, and a point off BC lies on BC turned counterclockwise.
-TEST_P(CouplerPath, LiesOnTheCouplerThroughBAndC) {
-    const Analysis a = analysed(GetParam());
-    const LinkageState& s = a.linkage;
-    for (const CouplerPoint p : {CouplerPoint{0, 0}, {s.L2, 0}, {50, 90}, {1.5 * s.L2, -150}}) {
-        const auto path = couplerPath(a, p);
-        ASSERT_EQ(static_cast<int>(path.size()), a.tables.rows().count());
-        const double turn = p.angle * kExactPi / 180;
-        for (std::size_t k = 0; k < path.size(); ++k) {
-            const int i = a.tables.rows().first + static_cast<int>(k);
-            const double bx = s.L1 * std::cos(a.tables.theta1(i));
-            const double by = s.L1 * std::sin(a.tables.theta1(i));
-            const double ux = (s.L4 + s.L3 * std::cos(a.tables.theta3(i)) - bx) / s.L2;
-            const double uy = (s.L3 * std::sin(a.tables.theta3(i)) - by) / s.L2;
-            EXPECT_EQ(path[k].index, i);
-            EXPECT_DOUBLE_EQ(path[k].crankAngle * kDegree, a.tables.theta1(i));
-            EXPECT_NEAR(path[k].x, bx + p.distance * (ux * std::cos(turn) - uy * std::sin(turn)),
-                        1e-3);
-            EXPECT_NEAR(path[k].y, by + p.distance * (ux * std::sin(turn) + uy * std::cos(turn)),
-                        1e-3);
-        }
-    }
-}
-
-// d/dt = omega1 d/dtheta1: the central difference of the path against the Simpson mean (1, 4, 1)
-// / 6 of the velocities, away from dead points, the range ends and a rocker-crank's turning row.
-// They agree to 0.7% of the speed next to the limit positions; a sign or angle fault is off by
-// about the speed itself.
-TEST_P(CouplerPath, VelocityIsTheRateOfThePath) {
-    const Analysis a = analysed(GetParam());
-    const auto path = couplerPath(a, {0.6 * a.linkage.L2, 40});
-    const ResultTables& t = a.tables;
-    const auto speed = [](const CouplerPathRow& r) { return std::hypot(r.vx, r.vy); };
-    const auto awayFromDeadPoint = [&](const CouplerPathRow& r) {
-        return std::fabs(std::sin(t.theta2(r.index) - t.theta3(r.index))) >= 0.1;
-    };
-    int checked = 0;
-    for (std::size_t k = 2; k + 2 < path.size(); ++k) {
-        const CouplerPathRow &p = path[k - 1], &r = path[k], &q = path[k + 1];
-        const double dTheta1 = t.theta1(q.index) - t.theta1(p.index);
-        if (std::fabs(dTheta1) > 1.5 * kDegree && awayFromDeadPoint(p) && awayFromDeadPoint(r) &&
-            awayFromDeadPoint(q)) {
-            const double rate = a.omega1 / dTheta1;
-            const double tolerance = 0.01 * (std::max({speed(p), speed(r), speed(q)}) +
-                                             std::fabs(a.omega1) * a.linkage.L1);
-            EXPECT_NEAR((q.x - p.x) * rate, (p.vx + 4 * r.vx + q.vx) / 6, tolerance) << r.index;
-            EXPECT_NEAR((q.y - p.y) * rate, (p.vy + 4 * r.vy + q.vy) / 6, tolerance) << r.index;
-            ++checked;
-        }
-    }
-    EXPECT_GT(checked, static_cast<int>(path.size()) / 3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Linkages, CouplerPath,
-                         ::testing::Values(LinkageState{150, 220, 250, 300, 100, -1},
-                                           LinkageState{150, 220, 250, 300, 100, 1},
-                                           LinkageState{250, 220, 150, 300, 100, -1},
-                                           LinkageState{300, 150, 220, 250, 100, -1}));
-
-// Coupler and rocker in line: the row has no omega2, so P has a place but no velocity.
-TEST(CouplerPath, RowWithoutVelocityHasNone) {
-    Analysis a;
-    a.linkage = {300, 50, 250, 100, 100, -1};
-    a.omega1 = crankAngularVelocity(a.linkage.n);
-    Maxima maxima;
-    ASSERT_EQ(analyseRange(a.linkage, a.tables, maxima, 0, 0), RunStatus::Completed);
-    const auto path = couplerPath(a, {20, 90});
-    ASSERT_EQ(path.size(), 1u);
-    EXPECT_TRUE(std::isfinite(path[0].x) && std::isfinite(path[0].y));
-    EXPECT_TRUE(std::isnan(path[0].vx) && std::isnan(path[0].vy));
 }
 
 }  // namespace

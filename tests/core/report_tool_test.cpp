@@ -1,21 +1,15 @@
-// The report tool end to end: exit statuses and the stream each text goes to, argument bounds, the
-// presets' panels, the further results, and whole golden rows of its views and of the design.
+// The report tool end to end: exit statuses and the stream each text goes to, argument bounds, and
+// whole golden rows of its views and of the design.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "core/number_text.h"
-#include "core/presets.h"
-#include "tests/preset_outputs.h"
 
 namespace fourbar {
 namespace {
@@ -92,54 +86,34 @@ const StatusRow kStatuses[] = {
     {"panel", kCrankRocker, 0, "", true},
     {"stepOne", withCrankRocker({"--frames=1:3"}), 0, "", true},
     {"stepTen", withCrankRocker({"--frames=10:3"}), 0, "", true},
+    // "-.5" is a value, not an option.
+    {"negativeFraction", {"150", "220", "250", "300", "-.5", "-1"}, 0, "", true},
     // Refusals: the program's message on standard error, nothing on standard output.
     {"cannotClose", {"100", "100", "100", "300", "100", "-1"}, 1, kLengths, false},
-    {"zeroLength", {"150", "0", "250", "300", "100", "-1"}, 1, kLengths, false},
     {"assemblyFive", {"150", "220", "250", "300", "100", "5"}, 1, "装配型式M应为1或-1,请重新输入\n", false},
-    {"beyondDoubleRange", {"1e400", "220", "250", "300", "100", "-1"}, 1, "杆长设置不当,请重新输入!\n", false},
+    {"beyondDoubleRange", {"150", "220", "250", "300", "1e400", "-1"}, 1, "杆长设置不当,请重新输入!\n", false},
+    // The limit positions lie less than a degree apart: no rows for the animation.
+    {"framesWithoutRows", {"--frames=3:5", "100", "100.1", ".05", "100.04", "100", "-1"}, 1, "请先执行运动分析\n", false},
     // Usage errors name the argument, then the usage, on standard error.
     {"unknownOption", withCrankRocker({"--bogus"}), 2, "unknown option --bogus", false},
-    {"shortOption", withCrankRocker({"-h"}), 2, "unknown option -h", false},
     {"stepZero", withCrankRocker({"--frames=0:5"}), 2, "--frames: STEP must be 1 to 10", false},
     {"stepEleven", withCrankRocker({"--frames=11:5"}), 2, "--frames: STEP must be 1 to 10", false},
     {"countZero", withCrankRocker({"--frames=3:0"}), 2, "--frames: COUNT must be 1 to 1000000", false},
     {"countTooLarge", withCrankRocker({"--frames=3:1000001"}), 2, "--frames: COUNT must be 1 to 1000000", false},
-    {"framesMalformed", withCrankRocker({"--frames=3"}), 2, "--frames: expected STEP:COUNT, not 3", false},
-    {"listingMalformed", withCrankRocker({"--listing=0:90"}), 2, "--listing: expected START:END:INTERVAL, not 0:90", false},
+    {"listingFourParts", withCrankRocker({"--listing=0:90:5:1"}), 2, "--listing: expected START:END:INTERVAL, not 0:90:5:1", false},
     {"twoViews", withCrankRocker({"--table", "--listing"}), 2, "--listing: only one of --table, --listing, --frames, --coupler and --design", false},
     {"seventhArgument", {"150", "220", "250", "300", "100", "-1", "7"}, 2, "unexpected argument 7 after M", false},
     {"missingArgument", {"150", "220", "250", "300", "100"}, 2, "missing argument M", false},
-    {"noArgument", {}, 2, "missing argument L1", false},
     // The design: bad parameters and requests no crank-rocker meets are refused with a message.
     {"designBest", design({}), 0, "", true},
     {"designRatioBelowOne", {"--design", "K=0.5", "swing=60", "L3=100"}, 1, kBadDesign, false},
-    {"designSwingZero", {"--design", "K=1.2", "swing=0", "L3=100"}, 1, kBadDesign, false},
-    {"designSwingStraight", {"--design", "K=1.2", "swing=180", "L3=100"}, 1, kBadDesign, false},
-    {"designRockerNegative", {"--design", "K=1.2", "swing=60", "L3=-1"}, 1, kBadDesign, false},
-    {"designRatioBeyondDouble", {"--design", "K=1e400", "swing=60", "L3=100"}, 1, kBadDesign, false},
     {"designFrameTooLong", design({"L4=1e9"}), 1, kNoDesign, false},
-    {"designCentredBest", {"--design", "K=1", "swing=60", "L3=100"}, 1, kNoDesign, false},
     {"designRatioNotNumber", {"--design", "K=abc", "swing=60", "L3=100"}, 2, "--design: K=abc is not a number", false},
-    {"designTrailingText", {"--design", "K=1.2", "swing=60deg", "L3=100"}, 2, "--design: swing=60deg is not a number", false},
-    {"designInfinityText", {"--design", "K=inf", "swing=60", "L3=100"}, 2, "--design: K=inf is not a number", false},
-    {"designEmptyValue", design({"L4="}), 2, "--design: L4= is not a number", false},
-    {"designFrameAndCrank", design({"L4=120", "L1=60"}), 2, "--design: L4 and L1 exclude each other", false},
     {"designTwice", design({"K=1.3"}), 2, "--design: K given twice", false},
-    {"designUnknownName", design({"L2=100"}), 2, "--design: unknown name L2 (K, swing, L3, L4 or L1)", false},
-    {"designWrongCase", design({"l4=100"}), 2, "--design: unknown name l4 (K, swing, L3, L4 or L1)", false},
-    {"designPlainValue", design({"120"}), 2, "--design: expected NAME=VALUE, not 120", false},
     {"designMissingRocker", {"--design", "swing=60", "K=1.2"}, 2, "--design: missing L3", false},
-    {"designMissingAll", {"--design"}, 2, "--design: missing K", false},
-    {"designAndTable", design({"--table"}), 2, "--table: only one of --table, --listing, --frames, --coupler and --design", false},
-    // The coupler point's path: the analysis' refusals, and bad points named.
-    {"couplerRefused", {"--coupler=100:30", "150", "0", "250", "300", "100", "-1"}, 1, kLengths, false},
+    // The coupler point: bad points named.
     {"couplerNegative", withCrankRocker({"--coupler=-1:30"}), 2, "--coupler: BP must be a finite length of 0 or more, not -1", false},
-    {"couplerInfinite", withCrankRocker({"--coupler=1e400:30"}), 2, "--coupler: BP must be a finite length of 0 or more, not 1e400", false},
     {"couplerAngleInfinite", withCrankRocker({"--coupler=100:-1e400"}), 2, "--coupler: ANGLE must be a finite number of degrees, not -1e400", false},
-    {"couplerAngleNotNumber", withCrankRocker({"--coupler=100:3O"}), 2, "--coupler: ANGLE must be a finite number of degrees, not 3O", false},
-    {"couplerOnePart", withCrankRocker({"--coupler=100"}), 2, "--coupler: expected BP:ANGLE, not 100", false},
-    {"couplerNoValue", withCrankRocker({"--coupler"}), 2, "--coupler: expected --coupler=BP:ANGLE", false},
-    {"couplerAndFrames", withCrankRocker({"--coupler=100:30", "--frames=1:1"}), 2, "--frames=1:1: only one of --table, --listing, --frames, --coupler and --design", false},
 };
 // clang-format on
 
@@ -178,32 +152,9 @@ TEST(Report, FullDisk) {
     }
 }
 
-// Each preset, as the menu writes its numbers: the output panel's captions and texts; a box the
-// execute leaves alone is empty, as in a fresh program.
-TEST(Report, PresetPanels) {
-    for (const golden::PresetOutputs& golden : golden::kPresetOutputs) {
-        const LinkageState* inputs = nullptr;
-        for (const Preset& preset : kPresets) {
-            if (preset.objectName == golden.preset) {
-                inputs = &preset.inputs;
-            }
-        }
-        ASSERT_NE(inputs, nullptr) << golden.preset;
-        std::vector<std::string> args;
-        for (const auto field : kInputFields) {
-            args.push_back(inputNumberText(inputs->*field));
-        }
-        const char* const captions[] = {
-            "机构名称",         "最大摆角（度）",   "最小传动角（度）",     "行程速比系数K",
-            "最大角位移（度）", "最大角速度（1/s)", "  最大角加速度(1/ s2)"};
-        std::string panel;
-        for (std::size_t k = 0; k < golden.texts.size(); ++k) {
-            panel +=
-                std::string(captions[k]) + "\t" + std::string(golden.texts[k].value_or("")) + "\n";
-        }
-        // The further results follow the panel.
-        EXPECT_EQ(report(args).out.substr(0, panel.size()), panel) << golden.preset;
-    }
+// COUNT's largest value is accepted: a million frames.
+TEST(Report, MostFrames) {
+    EXPECT_EQ(report(withCrankRocker({"--frames=10:1000000"}), "/dev/null").status, 0);
 }
 
 // The lines of `text`.
@@ -246,36 +197,26 @@ const ViewRow kViews[] = {
     {"tableCrankRocker", withCrankRocker({"--table"}), 362,
      {{0, "i,theta1,theta2,theta3,omega2,omega3,alpha2,alpha3,gamma"},
       {1, "0,0,1.4431774692035209,2.0805933475494385,-10.471974655129136,-10.47197524410738,-122.6226570607463,28.14288902282715,36.52123559680238"}}},
-    // The panel, then the limit positions and the peaks of the rows.
+    // The coupler and output link in line at crank 0: no velocities, and gamma 0.
+    {"tableInLine", {"--table", "50", "100", "125", "25", "100", "-1"}, 362,
+     {{1, "0,0,0,0,nan,nan,nan,nan,0"}}},
+    // The panel, a box the execute did not write left empty; then the further results.
+    {"panelRockerCrank", {"250", "220", "150", "300", "100", "-1"}, 15,
+     {{0, "机构名称\tB型摇杆曲柄机构"},
+      {3, "行程速比系数K\t"},
+      {6, "  最大角加速度(1/ s2)\t 2830125"},
+      {7, "各位置最小传动角（度）\t 2.80795509345883"}}},
     {"furtherCrankRocker", kCrankRocker, 18,
-     {{6, "  最大角加速度(1/ s2)\t 187.7075"},
-      {7, "极位夹角（度）\t 2.70486519915139"},
-      {8, "拉直共线极位曲柄转角（度）\t 42.2225136388793"},
-      {9, "重叠共线极位曲柄转角（度）\t 219.517648439728"},
-      {10, "各位置最小传动角（度）\t 33.6200754669196"},
-      {11, "最小传动角时L1杆转角（度）\t 180"},
-      {12, "L2杆最大角速度（1/s）\t 11.5071610908971"},
-      {13, "L2杆最大角速度时L1杆转角（度）\t 10"},
-      {14, "L2杆最大角加速度（1/s²）\t 217.605268445891"},
-      {15, "L2杆最大角加速度时L1杆转角（度）\t 344"},
-      {16, "L3杆最大角速度时L1杆转角（度）\t 357"},
+     {{7, "极位夹角（度）\t 2.70486519915139"},
       {17, "L3杆最大角加速度时L1杆转角（度）\t 23"}}},
-    // A double crank has no limit positions.
+    // Row 360 repeats row 0's pose: the smallest angle is at 0, never at 360.
     {"furtherDoubleCrank", {"220", "250", "300", "150", "100", "-1"}, 15,
-     {{7, "各位置最小传动角（度）\t 10.2631408557951"},
-      // Row 360 repeats row 0's pose: the smallest angle is at 0, never at 360.
-      {8, "最小传动角时L1杆转角（度）\t 0"},
-      {14, "L3杆最大角加速度时L1杆转角（度）\t 4"}}},
+     {{8, "最小传动角时L1杆转角（度）\t 0"}}},
     // P 100 mm from B at 30 degrees from BC, every row of the crank-rocker's turn.
     {"coupler", withCrankRocker({"--coupler=100:30"}), 362,
      {{0, "index,crank,Px,Py,vx,vy"},
       {1, "0,0,111.42875351367155,92.26190408012884,966.1643211610647,1974.7136156215702"},
       {361, "360,360,111.42881743460009,92.26203472612598,966.1643026005692,1974.713276460022"}}},
-    // BP = 0 is joint B: on the crank circle, moving at L1 omega1 = 1570.8 mm/s.
-    {"couplerAtB", withCrankRocker({"--coupler=0:77"}), 362,
-     {{1, "0,0,150,0,0,1570.7965"},
-      {91, "90,90,-2.59807654964549e-05,149.99999999999775,-1570.7964999999765,-0.0002720699700610141"},
-      {181, "180,180,-149.99999999999102,-5.196153099290902e-05,0.0005441399401220201,-1570.796499999906"}}},
     // A rocker-crank's crank swings forward, then back: the return swing ends at crank 11 again.
     {"couplerRockerCrank", {"--coupler=100:30", "250", "220", "150", "300", "100", "-1"}, 148,
      {{1, "11,11,345.3831841122575,49.875176149707166,-638.2387247509672,8951.581097629049"},
@@ -286,9 +227,6 @@ const ViewRow kViews[] = {
       {1, "L1杆转角  L2杆转角   L3杆转角   L2杆角速   L3杆角速    L2杆角加速   L3杆角加速"},
       {2, "   0      82.69      119.21     -10.47     -10.47      -122.62      28.14"},
       {37, "   350    91.45      129.15     -7.64      -10.07      -205.44      -68.61"}}},
-    {"listingQuarter", withCrankRocker({"--listing=0:90:5"}), 21,
-     {{3, "   5      77.48      114.3      -11.24     -10.        -61.9        85.17"},
-      {20, "   90     21.62      112.45     -2.73      5.84        30.22        31.28"}}},
     // The crank-rocker's first 125 frames at step 3: 0, 3, ..., 357 (120 frames), then 0 again.
     {"frames", withCrankRocker({"--frames=3:125"}), 126,
      {{0, "index,Bx,By,Cx,Cy"},
@@ -296,14 +234,9 @@ const ViewRow kViews[] = {
       {120, "357,149.79443560673928,-7.850290520639252,166.70268539893854,211.49899291992188"},
       {121, "0,150,0,177.99997804852677,218.2108917236328"},
       {125, "12,146.7221393898435,31.18675701106702,222.55781606606823,237.70298767089844"}}},
-    {"framesStepTen", withCrankRocker({"--frames=10:3"}), 4,
-     {{3, "20,140.9538911432317,51.30302692416886,246.66076568915275,244.2435760498047"}}},
     // The K and swing of 60/120/90/120 with its frame: the linkage itself, then its twin on the far
     // side of C1C2 with a smaller transmission angle; K and swing as the analysis gives them back.
-    {"designByFrame", {"--design", "K=1.2525782686040976", "swing=88.32458836411824", "L3=90", "L4=120"}, 3, kTwinByFrame},
-    {"designByFrameFrameFirst", {"--design", "L4=120", "L3=90", "swing=88.32458836411824", "K=1.2525782686040976"}, 3, kTwinByFrame},
-    {"designByFrameOptionLast", {"swing=88.32458836411824", "L4=120", "K=1.2525782686040976", "L3=90", "--design"}, 3, kTwinByFrame},
-    {"designByFrameOptionAmong", {"L3=90", "--design", "K=+1.2525782686040976", "L4=120", "swing=88.32458836411824"}, 3, kTwinByFrame},
+    {"designByFrame", {"L3=90", "--design", "K=+1.2525782686040976", "L4=120", "swing=88.32458836411824"}, 3, kTwinByFrame},
     // The same crank 60 fits a second frame.
     {"designByCrank", {"--design", "K=1.2525782686040976", "swing=88.32458836411824", "L3=90", "L1=60"}, 3,
      {{1, "60,120,90,120,20.18313369280227,28.955024371859846,1.252578237236112,88.32459847277914"},
@@ -330,20 +263,6 @@ TEST_P(Views, PrintGoldenLines) {
 
 INSTANTIATE_TEST_SUITE_P(Arguments, Views, testing::ValuesIn(kViews),
                          [](const auto& info) { return std::string(info.param.label); });
-
-// A point at B (BP = 0, whatever its angle) runs on the crank circle at every row.
-TEST(Report, CouplerPointAtBFollowsTheCrank) {
-    const Outcome run = report(withCrankRocker({"--coupler=0:-45"}));
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> printed = lines(run.out);
-    ASSERT_EQ(printed.size(), 362u);
-    for (std::size_t k = 1; k < printed.size(); ++k) {
-        double index = 0, crank = 0, x = 0, y = 0;
-        ASSERT_EQ(std::sscanf(printed[k].c_str(), "%lf,%lf,%lf,%lf", &index, &crank, &x, &y), 4);
-        EXPECT_NEAR(std::hypot(x, y), 150, 1e-9) << printed[k];
-        EXPECT_NEAR(crank, index, 1e-9) << printed[k];
-    }
-}
 
 }  // namespace
 }  // namespace fourbar

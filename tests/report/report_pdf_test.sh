@@ -125,7 +125,9 @@ expect 1 "杆长设计不当,请重新输入" "$work/refused.pdf" 150 0 250 300 
 expect 1 "装配型式M应为1或-1,请重新输入" "$work/refused.pdf" 150 220 250 300 100 0
 expect 1 "杆长设置不当,请重新输入!" "$work/refused.pdf" 1e400 220 250 300 100 -1
 expect 2 "用法" "$work/refused.pdf" 150 220 250 300 100
+expect 2 "用法" "$work/refused.pdf" 150 220 250 300 100 -1 7
 expect 2 "“15O”不是数" "$work/refused.pdf" 15O 220 250 300 100 -1
+expect 2 "“1.2.3”不是数" "$work/refused.pdf" 1.2.3 220 250 300 100 -1
 expect 2 "“+-1”不是数" "$work/refused.pdf" 150 220 250 300 100 +-1
 [ ! -e "$work/refused.pdf" ] || fail "a refused report left a file"
 expect 1 "无法保存文件" "$work/missing/report.pdf" 150 220 250 300 100 -1
