@@ -51,13 +51,13 @@ bool leadsAboveUnits(std::string_view text, std::size_t begin, std::size_t end) 
     return power > 0;
 }
 
-}  // namespace
+// The number `text` begins with and the index just past it.
+struct Scanned {
+    double value = 0;
+    std::size_t end = 0;
+};
 
-double readNumber(std::string_view text) {
-    return leadingNumber(text).value_or(0.0);
-}
-
-std::optional<double> leadingNumber(std::string_view text) {
+std::optional<Scanned> scanNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
         ++i;
@@ -103,9 +103,28 @@ std::optional<double> leadingNumber(std::string_view text) {
         return std::nullopt;
     }
     if (value == 0.0) {
-        return 0.0;  // never -0
+        return Scanned{0.0, end};  // never -0
     }
-    return negative ? -value : value;
+    return Scanned{negative ? -value : value, end};
+}
+
+}  // namespace
+
+double readNumber(std::string_view text) {
+    return leadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumber(std::string_view text) {
+    const std::optional<Scanned> scanned = scanNumber(text);
+    return scanned ? std::optional<double>(scanned->value) : std::nullopt;
+}
+
+std::optional<double> wholeNumber(std::string_view text) {
+    const std::optional<Scanned> scanned = scanNumber(text);
+    if (!scanned || scanned->end != text.size() || text.front() == ' ' || text.front() == '\t') {
+        return std::nullopt;
+    }
+    return scanned->value;
 }
 
 }  // namespace fourbar

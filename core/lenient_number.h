@@ -1,4 +1,4 @@
-// Lenient reading of a number from the text of an input box.
+// Reading a number from the text of an input box, leniently or whole.
 #pragma once
 
 #include <optional>
@@ -14,5 +14,8 @@ double readNumber(std::string_view text);
 // The same number, or nullopt when the text does not begin with one: for boxes where an empty or
 // mistyped text must be refused rather than read as 0.
 std::optional<double> leadingNumber(std::string_view text);
+// The same number when it fills the whole text, or nullopt: for command-line values, where a
+// typing slip such as "15O" must be refused rather than read as 15.
+std::optional<double> wholeNumber(std::string_view text);
 
 }  // namespace fourbar

@@ -161,6 +161,9 @@ ExecuteOutputs runAnalysis(const Analysis& analysis, ResultTables& tables, Maxim
     const Mechanism mechanism = analysis.mechanism;
     ExecuteOutputs out;
     writeName(mechanism, out);
+    // K belongs to a crank-rocker alone; any other kind empties the box rather than leave an
+    // earlier linkage's K beside its own results.
+    out.travelSpeedRatio = emptied();
     const double L1 = inputs.L1;
     const double L2 = inputs.L2;
     const double L3 = inputs.L3;
@@ -275,9 +278,7 @@ ExecuteOutputs executeAnalysis(SharedState& shared) {
     }
     const Classification classification = classifyLinkage(in);
     if (!classification.mechanism) {
-        ExecuteOutputs out;
-        out.message = ExecuteMessage::ClosureFailed;
-        return out;
+        return refused(ExecuteMessage::ClosureFailed);
     }
 
     auto analysis = std::make_shared<Analysis>();

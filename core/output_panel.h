@@ -20,7 +20,7 @@ enum class ExecuteMessage {
     LengthNotPositive,  // L1..L4 0 or negative: nothing run, every box emptied
     AssemblyNotUnit,    // M is neither 1 nor -1: nothing run, every box emptied
     ClosureFailed,      // the longest length is at least the sum of the other three: nothing run,
-                        // every box keeps its text
+                        // every box emptied
     RunFailed,          // the run met a crank angle where the loop cannot close: the name is
                         // shown, the value boxes emptied, and the analysis has no rows
 };
@@ -46,7 +46,7 @@ struct ExecuteOutputs {
     OutputField name;              // the kind's name; its value is always NaN
     OutputField maxSwing;          // degrees, output link
     OutputField minTransmission;   // degrees
-    OutputField travelSpeedRatio;  // K; written for a crank-rocker only, other kinds keep the box
+    OutputField travelSpeedRatio;  // K; a crank-rocker's, emptied for every other kind
     OutputField maxDisplacement;   // degrees, largest output-link angle from the frame
     OutputField maxVelocity;       // 1/s (rad/s), output link
     OutputField maxAcceleration;   // 1/s² (rad/s²), output link, single precision

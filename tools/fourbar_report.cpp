@@ -21,6 +21,7 @@
 #include "core/listing.h"
 #include "core/messages.h"
 #include "core/motion_parameters.h"
+#include "core/number_text.h"
 #include "core/result_tables.h"
 
 namespace {
@@ -42,14 +43,17 @@ constexpr const char* kUsage =
     "  L1 given, or else the largest minimum transmission angle; named values in any order.\n"
     "  --help prints this text, --version the version.\n";
 
-// Shortest text that reads back to the same double; "nan" for no value.
-std::string csvNumber(double value) {
+// Shortest text that reads back to the same value at its own precision, so that a single-precision
+// column shows no false digits (106.76621, not 106.7662124633789); "nan" for no value.
+template <class Number>
+std::string csvNumber(Number value) {
     if (std::isnan(value)) {
         return "nan";
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    if (std::isinf(value)) {
+        return value > 0 ? "inf" : "-inf";
+    }
+    return fourbar::shortestNumberText(value);
 }
 
 // The result tables, each row with its transmission angle in degrees.
@@ -111,9 +115,9 @@ struct FrameRequest {
 };
 constexpr int kMaxFrames = 1'000'000;
 
-// A whole decimal number filling `text`; one too large for a long long comes back as LLONG_MAX
+// A whole decimal integer filling `text`; one too large for a long long comes back as LLONG_MAX
 // (or LLONG_MIN), out of every range asked for here.
-std::optional<long long> wholeNumber(std::string_view text) {
+std::optional<long long> wholeInteger(std::string_view text) {
     long long value = 0;
     const char* const end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
@@ -129,8 +133,8 @@ std::optional<long long> wholeNumber(std::string_view text) {
 // "STEP:COUNT" of --frames=, or the text of the usage error.
 std::variant<FrameRequest, std::string> parseFrames(std::string_view text) {
     const std::size_t colon = text.find(':');
-    const auto step = wholeNumber(text.substr(0, colon));
-    const auto count = colon == text.npos ? std::nullopt : wholeNumber(text.substr(colon + 1));
+    const auto step = wholeInteger(text.substr(0, colon));
+    const auto count = colon == text.npos ? std::nullopt : wholeInteger(text.substr(colon + 1));
     if (!step || !count) {
         return "--frames: expected STEP:COUNT, not " + std::string(text);
     }
@@ -159,29 +163,6 @@ int printFrames(const fourbar::Analysis& analysis, FrameRequest request) {
     return 0;
 }
 
-// A number filling the whole of `text` in the input boxes' form (an optional sign, digits with at
-// most one point, an optional exponent) but without their leniency: "12abc", "", "inf" and "1e" are
-// none. One too large for a double is infinite and one too small 0, as the boxes read them.
-std::optional<double> decimalNumber(std::string_view text) {
-    std::string_view magnitude = text;
-    if (magnitude.starts_with('+') || magnitude.starts_with('-')) {
-        magnitude.remove_prefix(1);
-    }
-    // from_chars alone would take "inf", "nan" and a second minus.
-    if (magnitude.empty() ||
-        !(std::isdigit(static_cast<unsigned char>(magnitude[0])) || magnitude[0] == '.')) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const char* const end = magnitude.data() + magnitude.size();
-    const auto [ptr, ec] =
-        std::from_chars(magnitude.data(), end, value, std::chars_format::general);
-    if (ptr != end || ec == std::errc::invalid_argument) {
-        return std::nullopt;
-    }
-    return fourbar::readNumber(text);
-}
-
 // "BP:ANGLE" of --coupler=, or the text of the usage error.
 std::variant<fourbar::CouplerPoint, std::string> parseCoupler(std::string_view text) {
     const std::size_t colon = text.find(':');
@@ -190,12 +171,12 @@ std::variant<fourbar::CouplerPoint, std::string> parseCoupler(std::string_view t
     }
     const std::string_view distanceText = text.substr(0, colon);
     const std::string_view angleText = text.substr(colon + 1);
-    const auto distance = decimalNumber(distanceText);
+    const auto distance = fourbar::wholeNumber(distanceText);
     if (!distance || *distance < 0 || !std::isfinite(*distance)) {
         return "--coupler: BP must be a finite length of 0 or more, not " +
                std::string(distanceText);
     }
-    const auto angle = decimalNumber(angleText);
+    const auto angle = fourbar::wholeNumber(angleText);
     if (!angle || !std::isfinite(*angle)) {
         return "--coupler: ANGLE must be a finite number of degrees, not " + std::string(angleText);
     }
@@ -246,7 +227,7 @@ std::variant<fourbar::DesignRequest, std::string> parseDesign(
         if (given[k]) {
             return "--design: " + std::string(name) + " given twice";
         }
-        given[k] = decimalNumber(arg.substr(equals + 1));
+        given[k] = fourbar::wholeNumber(arg.substr(equals + 1));
         if (!given[k]) {
             return "--design: " + std::string(arg) + " is not a number";
         }
@@ -403,6 +384,12 @@ std::variant<Action, std::string> parseArguments(int argc, char** argv, Request&
     if (request.values.size() < std::size(kValueNames)) {
         return std::string("missing argument ") + kValueNames[request.values.size()];
     }
+    for (std::size_t k = 0; k < std::size(kValueNames); ++k) {
+        if (!fourbar::wholeNumber(request.values[k])) {
+            return std::string(kValueNames[k]) + ": " + std::string(request.values[k]) +
+                   " is not a number";
+        }
+    }
     return Action::Run;
 }
 
@@ -414,7 +401,7 @@ int run(const Request& request) {
     }
     fourbar::SharedState shared;
     for (std::size_t k = 0; k < fourbar::kInputFields.size(); ++k) {
-        shared.inputs.*fourbar::kInputFields[k] = fourbar::readNumber(request.values[k]);
+        shared.inputs.*fourbar::kInputFields[k] = *fourbar::wholeNumber(request.values[k]);
     }
     const fourbar::ExecuteOutputs outputs = fourbar::executeAnalysis(shared);
     if (outputs.message != fourbar::ExecuteMessage::None) {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
+#include "ui/toolkit/enter_click.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/message_box.h"
 
@@ -25,7 +26,7 @@ QPushButton* addButton(QDialog* dialog, QHBoxLayout* row, const char* name,
                        const QString& caption) {
     auto* button = new QPushButton(caption, dialog);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
+    clickOnEnter(button);
     row->addWidget(button);
     return button;
 }
@@ -59,7 +60,8 @@ CouplerDialog::CouplerDialog(std::optional<CouplerPoint>& point, QWidget* parent
     QPushButton* confirm = addButton(this, buttons, "couplerConfirmButton", QStringLiteral("确定"));
     QPushButton* hide = addButton(this, buttons, "couplerHideButton", QStringLiteral("不显示"));
     QPushButton* cancel = addButton(this, buttons, "couplerCancelButton", QStringLiteral("取消"));
-    // Enter in a box confirms, as in any dialog; Escape cancels.
+    // Enter in a box confirms, as in any dialog, and on a focused button presses that button;
+    // Escape cancels.
     confirm->setDefault(true);
     connect(confirm, &QPushButton::clicked, this, &CouplerDialog::onConfirmClicked);
     connect(hide, &QPushButton::clicked, this, &CouplerDialog::onHideClicked);

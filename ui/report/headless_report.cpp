@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QSaveFile>
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -23,27 +22,16 @@ constexpr const char* kUsage =
     "  L1、L2、L3、L4：曲柄、连杆、摇杆（输出杆）、机架的长度（mm）；\n"
     "  n：曲柄转速（r/min）；M：装配型式（+1 或 -1）。\n";
 
+constexpr const char* kHelp =
+    "用法：fourbar              打开主窗口\n"
+    "      fourbar --report 文件.pdf L1 L2 L3 L4 n M\n"
+    "  不打开窗口，写出四杆机构运动分析报告（PDF）。\n"
+    "  L1、L2、L3、L4：曲柄、连杆、摇杆（输出杆）、机架的长度（mm）；\n"
+    "  n：曲柄转速（r/min）；M：装配型式（+1 或 -1）。\n"
+    "      fourbar --help | --version\n";
+
 void printError(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
-}
-
-// The whole argument is a decimal number (a sign, digits, one point, an exponent): then the value
-// the input boxes would read from it, infinite beyond double range. A typing slip such as "15O"
-// is refused rather than read as 15.
-std::optional<double> number(std::string_view arg) {
-    if (arg.empty() || arg.find_first_not_of("0123456789.+-eE") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view digits = arg.front() == '+' ? arg.substr(1) : arg;
-    if (digits.empty() || digits.front() == '+' || (arg.front() == '+' && digits.front() == '-')) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (result.ec == std::errc::invalid_argument || result.ptr != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return readNumber(arg);
 }
 
 QtMessageHandler previousHandler = nullptr;
@@ -83,6 +71,14 @@ QString saveWhole(const QString& fileName, const QByteArray& bytes) {
 }
 
 std::optional<int> runHeadlessReport(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("fourbar %s\n", FOURBAR_VERSION);
+        return 0;
+    }
     if (argc < 2 || std::string_view(argv[1]) != "--report") {
         return std::nullopt;
     }
@@ -92,7 +88,7 @@ std::optional<int> runHeadlessReport(int argc, char** argv) {
     }
     double values[6] = {};
     for (int k = 0; k < 6; ++k) {
-        const std::optional<double> v = number(argv[3 + k]);
+        const std::optional<double> v = wholeNumber(argv[3 + k]);
         if (!v) {
             printError(QStringLiteral("参数“%1”不是数。").arg(QString::fromLocal8Bit(argv[3 + k])));
             std::fputs(kUsage, stderr);

@@ -9,6 +9,7 @@
 
 namespace fourbar::ui {
 
+// "--help" and "--version" alone print the usage or the version to standard output: status 0.
 // When argv asks for a report (its first argument is "--report"), writes it and gives the exit
 // status: 0 written; 1 refused by the analysis or not written, with the message on standard error;
 // 2 wrong usage, with a usage message. nullopt for any other command line, which starts the
