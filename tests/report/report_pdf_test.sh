@@ -130,6 +130,13 @@ expect 2 "“15O”不是数" "$work/refused.pdf" 15O 220 250 300 100 -1
 expect 2 "“1.2.3”不是数" "$work/refused.pdf" 1.2.3 220 250 300 100 -1
 expect 2 "“+-1”不是数" "$work/refused.pdf" 150 220 250 300 100 +-1
 [ ! -e "$work/refused.pdf" ] || fail "a refused report left a file"
+# --help and --version answer on standard output alone, without a window or a display.
+for option in --help --version; do
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$fourbar" "$option" >"$work/stdout" \
+        2>"$work/stderr" || fail "$option failed"
+    [ -s "$work/stdout" ] && [ ! -s "$work/stderr" ] || fail "$option: not on standard output alone"
+done
+grep -qE '^fourbar [0-9]+\.[0-9]+$' "$work/stdout" || fail "--version said: $(cat "$work/stdout")"
 expect 1 "无法保存文件" "$work/missing/report.pdf" 150 220 250 300 100 -1
 [ ! -e "$work/missing" ] || fail "a failed save left something"
 echo "PASS"
