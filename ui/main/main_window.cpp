@@ -154,10 +154,11 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
     // bar plus client area and cannot be resized.
     QWidget* client = setupWindow(this, "Form1", QLatin1Char(' ') + text(messages::appTitle),
                                   kClientWidthTwips, kClientHeightTwips);
-    // The client area's font is the window's own, Arial 6 pt.
-    client->setFont(designFont(DesignFont::Arial, 6));
-
     createWidgets(client);
+    // The client area's font is the window's own, Arial 6 pt, which no caption that shows uses. Set
+    // after the widgets, which have fonts of their own: a frame measures its caption in its
+    // parent's font as it is made, and would otherwise load this font before the window shows.
+    client->setFont(designFont(DesignFont::Arial, 6));
     drawSchematic();
     createMenus();
 

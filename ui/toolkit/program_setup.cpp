@@ -1,16 +1,56 @@
-// What the program sets up once in the running Qt application before its first window.
+// What the program sets up once in the running Qt application.
 #include "ui/toolkit/program_setup.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
+#include <QWidget>
+#include <utility>
 
 namespace fourbar::ui {
 
 namespace {
 
 const QString kTranslatorName = QStringLiteral("qtbaseChineseTranslator");
+
+// Sets the program's icon once, at the first paint of the window it watches or when its timer
+// runs out, and then goes.
+class IconAfterFirstPaint : public QObject {
+  public:
+    IconAfterFirstPaint(QWidget* window, QString iconFile, int latestMs)
+        : QObject(window), iconFile_(std::move(iconFile)) {
+        window->installEventFilter(this);
+        QTimer::singleShot(latestMs, this, &IconAfterFirstPaint::setIcon);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // At the next turn of the event loop, once the painted window has reached the screen
+            // and what came in meanwhile has been handled.
+            QTimer::singleShot(0, this, &IconAfterFirstPaint::setIcon);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void setIcon() {
+        if (done_) {
+            return;
+        }
+        done_ = true;
+        QApplication::setWindowIcon(QIcon(iconFile_));
+        deleteLater();
+    }
+
+    QString iconFile_;
+    bool done_ = false;
+};
 
 }  // namespace
 
@@ -31,6 +71,10 @@ bool setUpProgram() {
         return false;
     }
     return true;
+}
+
+void setWindowIconAfterFirstPaint(QWidget* window, const QString& iconFile, int latestMs) {
+    new IconAfterFirstPaint(window, iconFile, latestMs);
 }
 
 }  // namespace fourbar::ui

@@ -1,6 +1,10 @@
-// What the program sets up once in the running Qt application before its first window: names for
-// its settings, and Qt's own texts in Simplified Chinese.
+// What the program sets up once in the running Qt application: names for its settings, Qt's own
+// texts in Simplified Chinese, and its window icon once the main window is on the screen.
 #pragma once
+
+#include <QString>
+
+class QWidget;
 
 namespace fourbar::ui {
 
@@ -11,5 +15,11 @@ namespace fourbar::ui {
 // descriptions follow. Calling it again changes nothing. False when Qt's Chinese translations are
 // not installed: the program then works with Qt's English texts.
 bool setUpProgram();
+
+// Makes `iconFile` the icon of every window of the program (QApplication::setWindowIcon) right
+// after `window` was first painted, or at the latest `latestMs` milliseconds from now (a window
+// that starts minimised is never painted). Loading the icon (an SVG one loads Qt's SVG icon
+// engine plugin and parses the file) would otherwise delay the first paint.
+void setWindowIconAfterFirstPaint(QWidget* window, const QString& iconFile, int latestMs = 1000);
 
 }  // namespace fourbar::ui

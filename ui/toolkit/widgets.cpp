@@ -88,7 +88,8 @@ class HorizontalScrollBar : public QScrollBar {
 // A label that paints its caption at the line spacing of its own font, so a Chinese caption in a
 // Latin font keeps the line height of that font; text() stays the caption as given. A label tall
 // enough for its caption wrapped to its width shows it so (a tall narrow label stacks it); any
-// other shows it on one line, and is made wide enough for that line when it is placed.
+// other shows it on one line, and is made wide enough for that line when it is placed. A label one
+// pixel high shows none of its caption and keeps its width.
 class WrappingLabel : public QLabel {
   public:
     WrappingLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
@@ -96,6 +97,9 @@ class WrappingLabel : public QLabel {
     QList<CaptionLine> captionLayout() const {
         const QRect area = contentsRect();
         const QStringList lines = this->lines();
+        if (lines.isEmpty()) {
+            return {};
+        }
         const int lineHeight = QFontMetrics(font()).lineSpacing();
         const int textHeight = lineHeight * int(lines.size());
         int y = area.top();
@@ -143,6 +147,12 @@ class WrappingLabel : public QLabel {
   private:
     QStringList lines() const {
         const QRect area = contentsRect();
+        // No line of the caption would show above the pixel row such a label clips it to, and
+        // shaping it would load its font for nothing (the main window's Label3, 15 twips high,
+        // is the only label in its window's own font).
+        if (area.height() <= 1) {
+            return {};
+        }
         if (wordWrap()) {
             const QStringList wrapped = wrapCaption(text(), font(), area.width());
             if (QFontMetrics(font()).lineSpacing() * wrapped.size() <= area.height()) {

@@ -43,7 +43,8 @@ struct CaptionLine {
 };
 
 // The lines the caption of a label, button or frame made here is painted in; empty for any other
-// widget. Each line is drawn with drawCaptionLine in the widget's font.
+// widget and for a label one pixel high. Each line is drawn with drawCaptionLine in the widget's
+// font.
 QList<CaptionLine> captionLines(const QWidget* widget);
 void drawCaptionLine(QPainter& painter, const CaptionLine& line);
 
@@ -57,7 +58,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
                         const QFont& font);
 // Labels wrap their caption the same way where their height holds the wrapped lines (`wrap`
 // false: never); otherwise the caption stays on one line, and the label is widened to the right
-// as far as that line needs, so that no caption is cut.
+// as far as that line needs, so that no caption is cut. A label one pixel high shows none of its
+// caption (text() keeps it) and keeps its width; its font is not loaded for it.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, TwipRect rect,
                   const QFont& font, bool wrap = true);
 // A frame's caption sits on its top line and takes only the top line height of its font.
