@@ -1,6 +1,6 @@
 // Tests of a drawing area's context menu as the user works it: Ctrl+C, the items picked from the
-// menu by keyboard and by mouse, the picture saved in the format its name asks for, the CSV
-// export, and saves that fail.
+// menu by keyboard and by mouse, the picture saved in the format its name asks for, and saves that
+// fail. The CSV export through the menu is the table window's test.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -162,45 +162,6 @@ class ExportMenuTest : public QObject {
             const QImage image(dir.filePath(saved));
             QVERIFY(image.convertToFormat(QImage::Format_RGB32) == w.area->image());  // ratio aside
             QCOMPARE(image.dotsPerMeterX(), qRound(96 / 0.0254 * ratio));
-        }
-    }
-
-    // "导出CSV..." writes the bytes its source gives to the file the user names (".csv" added to a
-    // name without suffix); a source with nothing to write says why, and no dialog opens.
-    void exportCsvFromMenu_data() {
-        QTest::addColumn<bool>("hasBytes");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("files");
-        QTest::newRow("no suffix") << true << "rows" << QStringList("rows.csv");
-        QTest::newRow("nothing to write") << false << "rows" << QStringList();
-    }
-    void exportCsvFromMenu() {
-        QFETCH(bool, hasBytes);
-        const QTemporaryDir dir;
-        Window w(Area::Listing);
-        const QByteArray bytes("\xEF\xBB\xBFL1,L2\n1,2\n");
-        w.area->exportMenu().enableCsvExport(
-            [&]() -> std::optional<QByteArray> {
-                if (!hasBytes) {
-                    fourbar::ui::showMessage(w.area, QStringLiteral("请先执行运动分析"));
-                    return std::nullopt;
-                }
-                return bytes;
-            },
-            QStringLiteral("运动参数.csv"));
-        QFETCH(QString, typed);
-        const MenuUse use =
-            pickFromContextMenu(w.area, {50, 40}, "导出CSV...", Pick::Click, dir.filePath(typed));
-        QCOMPARE(use.dialogs.size(), 1);
-        QVERIFY2(
-            use.dialogs[0].contains(hasBytes ? "|运动参数.csv|" : kTitle + "|请先执行运动分析|"),
-            qPrintable(use.dialogs[0]));
-        QFETCH(QStringList, files);
-        QCOMPARE(entries(dir.path()), files);
-        if (!files.isEmpty()) {
-            QFile file(dir.filePath(files[0]));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), bytes);
         }
     }
 
