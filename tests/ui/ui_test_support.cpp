@@ -65,9 +65,12 @@ QStringList dialogsDuring(const std::function<void()>& act, const QString& choos
             }
             dialog->selectFile(choose);
             static_cast<QDialog*>(dialog)->accept();
+        } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+            seen << other->objectName();
+            other->reject();
         }
     });
-    poll.start(10);
+    poll.start(0);
     act();
     return seen;
 }

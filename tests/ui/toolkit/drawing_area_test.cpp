@@ -90,47 +90,6 @@ class DrawingAreaTest : public QObject {
         }
     }
 
-    // The image is ratio × the logical size, and at 200 % a slanted line and a circle have detail
-    // finer than the 2 × 2 blocks of a picture scaled up.
-    void drawnAtDeviceResolution() {
-        const int ratio = runRatio();
-        DrawingArea area;
-        area.resize(100, 80);
-        area.line(150, 150, 1350, 600, Qt::blue);
-        area.circle(750, 600, 400, Qt::red);
-        const QImage image = area.image();
-        QCOMPARE(image.size(), QSize(100, 80) * ratio);
-        QCOMPARE(image.devicePixelRatio(), qreal(ratio));
-        QVERIFY(ratio == 1 || image != image.scaled(image.size() / 2).scaled(image.size()));
-    }
-
-    // The picture is kept while the window is hidden and shown again, and shows as drawn: a
-    // focused area draws no focus frame.
-    void keptWhileHidden() {
-        QWidget window;
-        auto* area = new DrawingArea(&window);
-        area->setGeometry(0, 0, 100, 80);
-        window.show();
-        area->line(150, 150, 1350, 600, Qt::blue);
-        const QImage image = area->image();
-        window.hide();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        area->setFocus();
-        QCOMPARE(area->grab().toImage().convertToFormat(QImage::Format_RGB32), image);
-    }
-
-    // A new background colour clears the picture.
-    void backColorClears() {
-        DrawingArea area;
-        area.resize(100, 80);
-        area.line(150, 150, 1350, 600, Qt::blue);
-        const QPoint onTheLine = inkBox(area.image()).center();
-        area.setBackColor(QColor(0, 128, 0));
-        QCOMPARE(area.image().pixel(onTheLine), qRgb(0, 128, 0));
-        QCOMPARE(area.image().pixel(0, 0), qRgb(0, 128, 0));
-    }
-
     // A drawing made at 100 % and then shown on a screen at 200 % keeps its place and colours, and
     // what is drawn from then on is drawn at 200 %, a 1-pixel line 2 device pixels wide; back at
     // 100 % the drawing is still there.

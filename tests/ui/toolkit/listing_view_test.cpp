@@ -36,9 +36,7 @@ class ListingViewTest : public QObject {
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
-        QTest::newRow("edge") << QSize(5, 11) << 0 << 0 << "8";
         QTest::newRow("Chinese at column 10") << QSize(5, 11) << 0 << 10 << "四";
-        QTest::newRow("second text line") << QSize(5, 11) << 1 << 3 << "12";
         QTest::newRow("wide cell") << QSize(12, 20) << 2 << 7 << "-3.5";
     }
     void fieldAtItsCell() {
@@ -79,7 +77,6 @@ class ListingViewTest : public QObject {
         QTest::addColumn<int>("lines");       // printed before the area is full
         QTest::newRow("lines end at the edge") << 110 << 11 << 10;
         QTest::newRow("last line cut by the edge") << 111 << 11 << 11;
-        QTest::newRow("lower than a line") << 5 << 11 << 1;
     }
     void fullAtTheBottomEdge() {
         ListingView view;
