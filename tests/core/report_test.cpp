@@ -29,7 +29,7 @@ ReportModel report(const Linkage& k) {
     return run.report ? std::move(*run.report) : ReportModel{};
 }
 
-// The crank-rocker preset: every further result, with the panel beside it.
+// The crank-rocker preset: every further result.
 TEST(FurtherResults, CrankRockerPresetGoldenLines) {
     const ReportModel r = report({150, 220, 250, 300});
     const std::vector<CaptionedText> expected = {
@@ -46,11 +46,6 @@ TEST(FurtherResults, CrankRockerPresetGoldenLines) {
         {"L3杆最大角加速度时L1杆转角（度）", " 23"},
     };
     EXPECT_EQ(r.further.lines, expected);
-    // K = (180 + theta) / (180 - theta) and the panel's smallest transmission angle (at crank
-    // angle 180) agree with the rows up to theta3's single precision.
-    const double theta = 2.70486519915139;
-    EXPECT_NEAR((180 + theta) / (180 - theta), std::stod(r.panel.lines[3].text), 1e-12);
-    EXPECT_NEAR(33.6200754669196, std::stod(r.panel.lines[2].text), 1e-5);
 }
 
 // Where each kind has no such result, it is absent rather than 0.
