@@ -48,9 +48,6 @@ std::shared_ptr<const Analysis> centredRockerCrank() {  // "正置摇杆曲柄�
 std::shared_ptr<const Analysis> rocker30to36() {
     return doubleRocker(30, 36);
 }
-std::shared_ptr<const Analysis> nothing() {
-    return nullptr;
-}
 
 // ---- Sequences ------------------------------------------------------------------------------
 
@@ -139,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Acts, Sequences, testing::Values(
     // Range stops the cycle and leaves nothing to stop or continue.
     SequenceRow{"rangeAfterDemonstrate", crankRocker, 3,
         {{Demonstrate, 0}, {Step, 3}, {Range, 355}, {Stop}, {Continue, 0}, {Step}}, false},
-    SequenceRow{"noAnalysis", nothing, 3, {{Demonstrate}, {Range}, {Step}}, false}),
+    SequenceRow{"noAnalysis", [] { return std::shared_ptr<const Analysis>(); }, 3, {{Demonstrate}, {Range}, {Step}}, false}),
     test::byLabel);
 // clang-format on
 

@@ -94,7 +94,6 @@ TEST(Report, RockerCrankBranches) {
     EXPECT_EQ(r.table.rows[73][0], "回程");  // the turning row, 84
     EXPECT_EQ(r.table.rules[73], RowRule::Strong);
     EXPECT_EQ(r.table.rules[4], RowRule::Light);  // 15 degrees
-    EXPECT_EQ(r.table.rows.back()[1], "11.");
     const ReportPlot& omega = r.plots[1];
     ASSERT_EQ(omega.series.size(), 4u);
     const PlotSeries& forward = omega.series[0];
@@ -135,8 +134,7 @@ TEST(Report, GapsAndWrapsBreakTheCurves) {
     SharedState s = executed({220, 250, 300, 150});  // double crank: theta3 wraps once
     Analysis analysis = *s.analysis;
     TableRow row = analysis.tables.row(100);
-    row.omega2 = row.omega3 = row.alpha2 = NAN;
-    row.alpha3 = NAN;
+    row.omega2 = row.omega3 = row.alpha2 = row.alpha3 = NAN;
     analysis.tables.setRow(100, row);
     const ReportModel r = buildReport(analysis, {}, "");
     EXPECT_EQ(r.plots[1].series[0].runs.size(), 2u);
