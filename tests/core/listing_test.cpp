@@ -124,12 +124,20 @@ TEST_P(ListingQuarterTest, ListsThePartInTheQuarterOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ListingQuarterTest, testing::ValuesIn(kQuarterCases));
 
-// A field that would overlap the one before it goes to the next line, at its own cell: "四杆"
-// takes four cells, so column 4 cannot follow it.
+// A field that would overlap the one before it goes to the next line, at its own cell; one that
+// starts where the text ends follows it ("四杆" takes four cells).
 TEST(ListingLayout, OverlappedFieldToTheNextLine) {
-    const LaidOutLine expected{.fields = {{0, 0, "四杆"}, {1, 3, "x"}, {1, 6, "y"}},
-                               .text = {"四杆", "   x  y"}};
-    EXPECT_EQ(layOutLine({{1, "四杆"}, {4, "x"}, {7, "y"}}), expected);
+    const LaidOutLine expected{.fields = {{0, 0, "四杆"}, {0, 4, "x"}, {1, 4, "y"}},
+                               .text = {"四杆x", "    y"}};
+    EXPECT_EQ(layOutLine({{1, "四杆"}, {5, "x"}, {5, "y"}}), expected);
+}
+
+// Before any analysis no command lists a row or shows a message.
+TEST(ListingBeforeAnalysis, ListsNothingWithoutAMessage) {
+    const Listing listing{SharedState{}};
+    for (const ListingCommand command : {ListingCommand::Display, ListingCommand::FourthQuarter}) {
+        EXPECT_EQ(listing.plan(command, {0, 90, 5}), ListingPlan{});
+    }
 }
 
 // Every row of the analysis as CSV in index order: a byte-order mark and the headings with their
