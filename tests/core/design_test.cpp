@@ -38,12 +38,6 @@ std::optional<Mechanism> kindOf(const Lengths& l) {
     return classifyLinkage({l.L1, l.L2, l.L3, l.L4, 0, 0}).mechanism;
 }
 
-// Types A, B and centred.
-bool isCrankRocker(const Lengths& l) {
-    const std::optional<Mechanism> kind = kindOf(l);
-    return kind && fourbar::isCrankRocker(*kind);
-}
-
 bool sameLengths(const DesignSolution& s, const Lengths& l, double relative) {
     return std::fabs(s.L1 - l.L1) <= relative * l.L1 && std::fabs(s.L2 - l.L2) <= relative * l.L2 &&
            s.L3 == l.L3 && std::fabs(s.L4 - l.L4) <= relative * l.L4;
@@ -114,8 +108,10 @@ TEST(Design, NearDegenerateRequestsGiveProperSolutions) {
                                    {1 + 1e-9, 60, 100, ByFrame, 200},
                                    {1.5, 1e-6, 100, Best}}) {
         for (const DesignSolution& s : designCrankRocker(q).solutions) {
-            EXPECT_TRUE(std::isfinite(s.L2 + s.L4 + s.check.K + s.check.swing) &&
-                        s.minTransmissionAngle > 0 && isCrankRocker({s.L1, s.L2, s.L3, s.L4}));
+            EXPECT_TRUE(
+                std::isfinite(s.L2 + s.L4 + s.check.K + s.check.swing) &&
+                s.minTransmissionAngle > 0 &&
+                isCrankRocker(kindOf({s.L1, s.L2, s.L3, s.L4}).value_or(Mechanism::DoubleRocker)));
         }
     }
 }
