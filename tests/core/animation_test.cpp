@@ -2,7 +2,9 @@
 // and Range draw, the range picture's samples and the frames Demonstrate draws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 #include "core/animation.h"
@@ -114,9 +116,7 @@ TEST(DemonstrationFrames, RunThroughTheCycle) {
     const auto rocking = demonstrationFrames(analysedCopy({200, 100, 100, 200, 100, 1}), 10, 13);
     ASSERT_TRUE(rocking);
     std::vector<int> indices;
-    for (const Frame& f : *rocking) {
-        indices.push_back(f.frameIndex);
-    }
+    std::ranges::transform(*rocking, std::back_inserter(indices), &Frame::frameIndex);
     EXPECT_EQ(indices, (std::vector{1, 11, 21, 31, 41, 51, 61, 71, 81, 91, 101, 111, 1}));
 }
 

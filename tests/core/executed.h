@@ -1,5 +1,6 @@
 // What the core tests start from: the inputs as confirmed, one execute of a freshly started
-// program, a preset by its menu item, and the names of parameterised cases.
+// program, a preset by its menu item, the design's twin request and the names of parameterised
+// cases.
 #pragma once
 
 #include <algorithm>
@@ -37,6 +38,10 @@ inline Inputs preset(std::string_view objectName) {
     const LinkageState& s = std::ranges::find(kPresets, objectName, &Preset::objectName)->inputs;
     return {s.L1, s.L2, s.L3, s.L4, s.n, s.M};
 }
+
+// K and swing of 60/120/90/120 (crank, coupler, rocker, frame), and of its twins.
+constexpr double kTwinK = 1.2525782686040976;
+constexpr double kTwinSwing = 88.32458836411824;
 
 // Names a parameterised case by its row's label.
 inline constexpr auto byLabel = [](const auto& info) { return std::string(info.param.label); };

@@ -1,5 +1,5 @@
-// The data listing: golden lines per kind, quarter plans and refusals, the row loop, padding and
-// the CSV export.
+// The data listing: golden lines per kind, quarter plans and refusals, the row loop, the layout of
+// wide fields and the CSV export.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -124,49 +124,21 @@ TEST_P(ListingQuarterTest, ListsThePartInTheQuarterOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ListingQuarterTest, testing::ValuesIn(kQuarterCases));
 
-// Before any analysis every command lists no row and shows no message, whatever the inputs hold.
+// A field that would overlap the one before it goes to the next line, at its own cell; one that
+// starts where the text ends follows it ("四杆" takes four cells).
+TEST(ListingLayout, OverlappedFieldToTheNextLine) {
+    const LaidOutLine expected{.fields = {{0, 0, "四杆"}, {0, 4, "x"}, {1, 4, "y"}},
+                               .text = {"四杆x", "    y"}};
+    EXPECT_EQ(layOutLine({{1, "四杆"}, {5, "x"}, {5, "y"}}), expected);
+}
+
+// Before any analysis no command lists a row or shows a message.
 TEST(ListingBeforeAnalysis, ListsNothingWithoutAMessage) {
-    SharedState state;
-    state.inputs = {300, 150, 220, 250, 100, -1};  // confirmed, not executed: a double rocker
-    const Listing listing(state);
-    for (const ListingCommand command :
-         {ListingCommand::Display, ListingCommand::FirstQuarter, ListingCommand::SecondQuarter,
-          ListingCommand::ThirdQuarter, ListingCommand::FourthQuarter}) {
-        const ListingPlan plan = listing.plan(command, {0, 90, 5});
-        EXPECT_TRUE(plan.refusal.empty());
-        int lines = 0;
-        listing.listRows(plan, [&](const ListingLine&) { return ++lines < 10; });
-        EXPECT_EQ(lines, 0);
+    const Listing listing{SharedState{}};
+    for (const ListingCommand command : {ListingCommand::Display, ListingCommand::FourthQuarter}) {
+        EXPECT_EQ(listing.plan(command, {0, 90, 5}), ListingPlan{});
     }
 }
-
-struct LayoutCase {
-    const char* label;
-    ListingLine line;
-    LaidOutLine laidOut;
-};
-
-class ListingLayoutTest : public testing::TestWithParam<LayoutCase> {};
-
-// The window paints each field at its cell and copies the text lines; the report prints them.
-TEST_P(ListingLayoutTest, PlacesFieldsByDisplayWidth) {
-    EXPECT_EQ(layOutLine(GetParam().line), GetParam().laidOut);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Lines, ListingLayoutTest, testing::Values(
-    // Blanks between the headings as wide as their Chinese characters leave (two cells each).
-    LayoutCase{"Heading", listingHeading(), {
-        .fields = {{0, 0, "L1杆转角"}, {0, 10, "L2杆转角"}, {0, 21, "L3杆转角"}, {0, 32, "L2杆角速"},
-                   {0, 43, "L3杆角速"}, {0, 55, "L2杆角加速"}, {0, 68, "L3杆角加速"}},
-        .text = {"L1杆转角  L2杆转角   L3杆转角   L2杆角速   L3杆角速    L2杆角加速   L3杆角加速"}}},
-    // "四杆" takes four cells: column 5 follows it, column 4 goes to the next line.
-    LayoutCase{"WideFollowed", {{1, "四杆"}, {5, "x"}}, {
-        .fields = {{0, 0, "四杆"}, {0, 4, "x"}}, .text = {"四杆x"}}},
-    LayoutCase{"WideOverlapped", {{1, "四杆"}, {4, "x"}, {7, "y"}}, {
-        .fields = {{0, 0, "四杆"}, {1, 3, "x"}, {1, 6, "y"}}, .text = {"四杆", "   x  y"}}}),
-    test::byLabel);
-// clang-format on
 
 // Every row of the analysis as CSV in index order: a byte-order mark and the headings with their
 // units, then the values the listing shows, in the shortest form that reads back to the value as
