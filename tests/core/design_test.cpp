@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/analysis.h"
+#include "core/coupler_path.h"
 #include "core/crank_rocker_design.h"
 #include "tests/core/executed.h"
 
@@ -32,6 +34,13 @@ double angle(double a, double b, double c) {
 double minTransmissionOf(const Lengths& l) {
     return std::min(angle(l.L2, l.L3, l.L4 - l.L1), kExactPi - angle(l.L2, l.L3, l.L4 + l.L1)) *
            180 / kExactPi;
+}
+
+// K and the swing (degrees) of a crank-rocker from its limit positions.
+std::pair<double, double> motionOf(const Lengths& l) {
+    const double t = std::fabs(angle(l.L2 - l.L1, l.L4, l.L3) - angle(l.L1 + l.L2, l.L4, l.L3));
+    return {(kExactPi + t) / (kExactPi - t),
+            (angle(l.L3, l.L4, l.L1 + l.L2) - angle(l.L3, l.L4, l.L2 - l.L1)) * 180 / kExactPi};
 }
 
 std::optional<Mechanism> kindOf(const Lengths& l) {
@@ -115,6 +124,118 @@ TEST(Design, NearDegenerateRequestsGiveProperSolutions) {
         }
     }
 }
+
+// 50 seeded random requests (K 1.01 to 3, swing 10 to 170 degrees, rocker 10 to 1000 mm). The
+// pivots A on the two circles on which C1C2 is seen under theta, scanned round each, whose lengths
+// make a crank-rocker of that K and swing are the valid placements: "best" finds one exactly when
+// one is scanned and no scanned one beats it; the ends and middle of each valid arc are found by
+// their frame and by their crank; every solution is confirmed by the analysis.
+TEST(Design, RandomRequestsRoundTripInEveryWay) {
+    std::mt19937 engine(2024);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int request = 0; request < 50; ++request) {
+        const double K = 1.01 + 1.99 * unit(engine), swing = 10 + 160 * unit(engine);
+        const double L3 = 10 + 990 * unit(engine), theta = kExactPi * (K - 1) / (K + 1);
+        // D at the origin, the chord C1C2 horizontal at height y, half of it h.
+        const double h = L3 * std::sin(swing * kExactPi / 360),
+                     y = L3 * std::cos(swing * kExactPi / 360);
+        double scanned = -1;
+        std::vector<Lengths> placements;
+        for (const double side : {1.0, -1.0}) {
+            std::vector<Lengths> valid;
+            for (int j = 0; j < 10000; ++j) {
+                // From the circle's point on the y axis, so that no valid arc wraps round.
+                const double t = (side / 2 + j / 5000.0) * kExactPi, r = h / std::sin(theta);
+                const double ax = r * std::cos(t),
+                             ay = y + side * h / std::tan(theta) + r * std::sin(t);
+                const double ac1 = std::hypot(ax + h, ay - y), ac2 = std::hypot(ax - h, ay - y);
+                const Lengths l{(ac1 - ac2) / 2, (ac1 + ac2) / 2, L3, std::hypot(ax, ay)};
+                const auto [k, s] = motionOf(l);
+                const auto kind = kindOf(l);
+                if (l.L1 > 0 && std::fabs(k - K) < 1e-9 && std::fabs(s - swing) < 1e-7 && kind &&
+                    isCrankRocker(*kind)) {
+                    scanned = std::max(scanned, minTransmissionOf(l));
+                    valid.push_back(l);
+                }
+            }
+            if (!valid.empty()) {
+                placements.insert(placements.end(),
+                                  {valid.front(), valid[valid.size() / 2], valid.back()});
+            }
+        }
+        const DesignRequest best{K, swing, L3, Best};
+        const DesignResult r = designCrankRocker(best);
+        ASSERT_EQ(r.status, scanned > 0 ? Solved : NoCrankRocker) << K << " " << swing;
+        EXPECT_GE(r.solutions.empty() ? -1 : r.solutions[0].minTransmissionAngle, scanned - 1e-9);
+        expectConfirmed(best, r);
+        for (const Lengths& l : placements) {
+            for (const DesignRequest& q : {DesignRequest{K, swing, L3, ByFrame, l.L4},
+                                           DesignRequest{K, swing, L3, ByCrank, 0, l.L1}}) {
+                const DesignResult byLength = designCrankRocker(q);
+                expectConfirmed(q, byLength);
+                EXPECT_TRUE(std::ranges::any_of(byLength.solutions, [&](const DesignSolution& s) {
+                    return sameLengths(s, l, 1e-6);
+                }));
+            }
+        }
+    }
+}
+
+// The coupler point on a crank-rocker (both assemblies), a rocker-crank and a double rocker.
+class CouplerPath : public ::testing::TestWithParam<test::Inputs> {};
+
+// B = L1 (cos theta1, sin theta1) and C from the rocker's angle (single precision, hence 1e-3 mm):
+// BP = 0 is B on its circle, BP = L2 along BC is C, a point off BC lies on BC turned
+// counterclockwise. The velocity is the rate of the path: d/dt = omega1 d/dtheta1, the central
+// difference against the Simpson mean (1, 4, 1) / 6 of the velocities, away from dead points and
+// a rocker-crank's turning row; they agree to 0.7 % of the speed, a sign or angle fault is off by
+// about the speed itself.
+TEST_P(CouplerPath, LiesOnTheCouplerAndMovesAtItsVelocity) {
+    const Analysis a = *test::analysed(GetParam());
+    const LinkageState& s = a.linkage;
+    const ResultTables& t = a.tables;
+    for (const CouplerPoint p : {CouplerPoint{0, 0}, {s.L2, 0}, {50, 90}, {1.5 * s.L2, -150}}) {
+        const auto path = couplerPath(a, p);
+        ASSERT_EQ(static_cast<int>(path.size()), t.rows().count());
+        const double turn = p.angle * kExactPi / 180;
+        for (std::size_t k = 0; k < path.size(); ++k) {
+            const int i = t.rows().first + static_cast<int>(k);
+            const double bx = s.L1 * std::cos(t.theta1(i)), by = s.L1 * std::sin(t.theta1(i));
+            const double ux = (s.L4 + s.L3 * std::cos(t.theta3(i)) - bx) / s.L2;
+            const double uy = (s.L3 * std::sin(t.theta3(i)) - by) / s.L2;
+            EXPECT_EQ(path[k].index, i);
+            EXPECT_DOUBLE_EQ(path[k].crankAngle * kDegree, t.theta1(i));
+            EXPECT_NEAR(path[k].x, bx + p.distance * (ux * std::cos(turn) - uy * std::sin(turn)),
+                        1e-3);
+            EXPECT_NEAR(path[k].y, by + p.distance * (ux * std::sin(turn) + uy * std::cos(turn)),
+                        1e-3);
+        }
+        const auto speed = [](const CouplerPathRow& r) { return std::hypot(r.vx, r.vy); };
+        const auto live = [&](const CouplerPathRow& r) {
+            return std::fabs(std::sin(t.theta2(r.index) - t.theta3(r.index))) >= 0.1;
+        };
+        int checked = 0;
+        for (std::size_t k = 2; k + 2 < path.size(); ++k) {
+            const CouplerPathRow &b = path[k - 1], &r = path[k], &f = path[k + 1];
+            const double dTheta1 = t.theta1(f.index) - t.theta1(b.index);
+            if (std::fabs(dTheta1) > 1.5 * kDegree && live(b) && live(r) && live(f)) {
+                const double rate = a.omega1 / dTheta1;
+                const double tolerance =
+                    0.01 * (std::max({speed(b), speed(r), speed(f)}) + std::fabs(a.omega1) * s.L1);
+                EXPECT_NEAR((f.x - b.x) * rate, (b.vx + 4 * r.vx + f.vx) / 6, tolerance) << r.index;
+                EXPECT_NEAR((f.y - b.y) * rate, (b.vy + 4 * r.vy + f.vy) / 6, tolerance) << r.index;
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, static_cast<int>(path.size()) / 3);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Linkages, CouplerPath,
+                         ::testing::Values(test::Inputs{150, 220, 250, 300},
+                                           test::Inputs{150, 220, 250, 300, 100, 1},
+                                           test::Inputs{250, 220, 150, 300},
+                                           test::Inputs{300, 150, 220, 250}));
 
 }  // namespace
 }  // namespace fourbar
