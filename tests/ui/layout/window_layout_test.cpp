@@ -6,6 +6,7 @@
 
 #include "tests/ui/ui_test_support.h"
 #include "ui/application.h"
+#include "ui/main/main_window.h"
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/widgets.h"
 
@@ -36,25 +37,19 @@ class WindowLayoutTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Application> app_;
-    QWidgetList windows_;  // every window the application can show, each opened by a show slot
+    QWidgetList windows_;  // every window the application can show
 
   private slots:
     void init() {
-        app_ = std::make_unique<Application>();
-        windows_.clear();
-        const QMetaObject* meta = app_->metaObject();
-        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
-            const QMetaMethod method = meta->method(i);
-            if (method.methodType() == QMetaMethod::Slot && method.name().startsWith("show")) {
-                method.invoke(app_.get());
-                for (QWidget* w : QApplication::topLevelWidgets()) {
-                    if (w->isVisible() && w->isWindow() && !windows_.contains(w)) {
-                        windows_ << w;
-                    }
-                }
+        QVERIFY(fourbar::test::restart(app_));
+        windows_ = {&app_->mainWindow()};  // each other window opened by its command
+        for (const char* command : {"transfer", "prin", "low", "designByRatio"}) {
+            fourbar::test::use({command}, &app_->mainWindow());
+            for (QWidget* w : fourbar::test::shownWindows()) {
+                windows_ << (windows_.contains(w) ? QWidgetList() : QWidgetList{w});
             }
         }
-        QCOMPARE(windows_.size(), 5);
+        app_->mainWindow().show();
     }
 
     // Each line of each caption lies wholly in the space its widget draws it in: inside a button's

@@ -97,16 +97,6 @@ class CouplerReportTest : public QObject {
         exportReport(dir.filePath("point.pdf"));
         QVERIFY(QFileInfo(dir.filePath("point.pdf")).size() > plain.size() + 1000);
     }
-
-    // A file that cannot be written: the message names it, and no file is left.
-    void reportNotWritten() {
-        use({"crankrocker", "affirm", "opration"});
-        const QString fileName = "/proc/四杆机构分析报告.pdf";
-        const QStringList seen = exportReport(fileName);
-        QVERIFY2(seen.value(1).startsWith("四杆机构|无法保存文件 " + fileName),
-                 qPrintable(seen.join(',')));
-        QVERIFY(!QFileInfo::exists(fileName));
-    }
 };
 
 QTEST_MAIN(CouplerReportTest)
