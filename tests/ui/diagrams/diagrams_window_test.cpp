@@ -6,26 +6,14 @@
 #include "core/motion_parameters.h"
 #include "ui/diagrams/diagrams_window.h"
 #include "ui/toolkit/drawing_area.h"
-#include "ui/toolkit/widget_table.h"
-
-using fourbar::ui::DiagramsWindow;
 
 class DiagramsWindowTest : public QObject {
     Q_OBJECT
 
-    fourbar::SharedState state_;
-    std::unique_ptr<DiagramsWindow> window_;
-    void click(const char* name) { fourbar::ui::widget<QPushButton>(window_.get(), name)->click(); }
-    QColor pixel(QPoint p) const { return window_->plotArea()->image().pixelColor(p); }
-
   private slots:
-    void init() {
-        state_ = {};
-        window_ = std::make_unique<DiagramsWindow>(state_);
-    }
     // Pixels of each curve of the crank-rocker preset in its colour; before any analysis the axes
-    // alone, from the origin (a fifth of the width from the left, halfway down) to their ends.
-    // "清除" erases everything.
+    // alone, from the origin (a fifth of the width from the left, halfway down) to their ends, and
+    // white just beyond them. "清除" erases everything.
     void curvesAndClear_data() {
         QTest::addColumn<bool>("analysed");
         QTest::addColumn<QString>("button");
@@ -40,22 +28,23 @@ class DiagramsWindowTest : public QObject {
         // clang-format on
     }
     void curvesAndClear() {
-        state_.inputs = {150, 220, 250, 300, 100, -1};
+        fourbar::SharedState state;
+        state.inputs = {150, 220, 250, 300, 100, -1};
         QFETCH(bool, analysed);
         if (analysed) {
-            executeAnalysis(state_);
+            executeAnalysis(state);
         }
+        fourbar::ui::DiagramsWindow window(state);
         QFETCH(QString, button);
-        click(qPrintable(button));
-        QFETCH(QColor, colour);
+        window.findChild<QPushButton*>(button)->click();
         QFETCH(QList<QPoint>, points);
         for (const QPoint& p : points) {
-            QCOMPARE(pixel(p), colour);
+            QTEST(window.plotArea()->image().pixelColor(p), "colour");
         }
-        click("Command5");
-        QImage white = window_->plotArea()->image();
+        window.findChild<QPushButton*>("Command5")->click();
+        QImage white = window.plotArea()->image();
         white.fill(Qt::white);
-        QCOMPARE(window_->plotArea()->image(), white);
+        QCOMPARE(window.plotArea()->image(), white);
     }
 };
 
