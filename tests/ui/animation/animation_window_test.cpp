@@ -12,13 +12,6 @@
 
 using namespace fourbar;
 
-namespace {
-
-constexpr CouplerPoint kPoint{100, 30};  // BP mm, angle CBP degrees
-constexpr QRgb kLink = qRgb(255, 255, 0);
-
-}  // namespace
-
 class AnimationWindowTest : public QObject {
     Q_OBJECT
     SharedState s_;
@@ -128,7 +121,7 @@ class AnimationWindowTest : public QObject {
         QFETCH(LinkageState, linkage);
         QFETCH(int, steps);
         test::analyse(s_, linkage.L1, linkage.L2, linkage.L3, linkage.L4, linkage.n, linkage.M);
-        s_.couplerPoint = kPoint;
+        s_.couplerPoint = CouplerPoint{100, 30};  // BP mm, angle CBP degrees
         w_->findChild<QScrollBar*>("HScroll1")->setValue(10);
         click("Command1");
         click("Command2");
@@ -170,7 +163,8 @@ class AnimationWindowTest : public QObject {
             }
             return n;
         };
-        QCOMPARE(run(devicePixel(300, 125) - QPoint(6 * ratio, 0), {1, 0}, kLink), 2 * ratio);
+        QCOMPARE(run(devicePixel(300, 125) - QPoint(6 * ratio, 0), {1, 0}, qRgb(255, 255, 0)),
+                 2 * ratio);
         QCOMPARE(run(devicePixel(450, 0) - QPoint(0, 6 * ratio), {0, 1}, qRgb(225, 0, 0)), ratio);
     }
 

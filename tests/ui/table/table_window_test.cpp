@@ -7,7 +7,6 @@
 #include "core/presets.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/table/table_window.h"
-#include "ui/toolkit/export_menu.h"
 #include "ui/toolkit/listing_view.h"
 #include "ui/toolkit/program_setup.h"
 
@@ -15,13 +14,6 @@ using namespace fourbar;
 using test::use;
 
 namespace {
-
-// The lines of `text`, each ended by a line break.
-QStringList linesOf(const QString& text) {
-    QStringList lines = text.split('\n');
-    lines.removeLast();
-    return lines;
-}
 
 // A shown table window that lists by its display command, the boxes as given, a preset's analysis.
 struct Listed {
@@ -92,16 +84,12 @@ class TableWindowTest : public QObject {
     // Every preset: with empty boxes, and from below the first row to beyond the last every 2.5
     // degrees, which fills the listing area.
     void copyIsTheReport_data() {
-        QTest::addColumn<int>("preset");  // in the menu's order
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("interval");
+        QTest::addColumn<int>("preset");     // in the menu's order
+        QTest::addColumn<QString>("boxes");  // start:end:interval
         for (std::size_t i = 0; i < kPresets.size(); ++i) {
             const std::string name(kPresets[i].objectName);
-            QTest::addRow("%s empty boxes", name.c_str())
-                << int(i) << QString() << QString() << QString();
-            QTest::addRow("%s -100 to 400", name.c_str())
-                << int(i) << QString("-100") << QString("400") << QString("2.5");
+            QTest::addRow("%s empty boxes", name.c_str()) << int(i) << QString();
+            QTest::addRow("%s -100 to 400", name.c_str()) << int(i) << QString("-100:400:2.5");
         }
     }
 
@@ -111,19 +99,18 @@ class TableWindowTest : public QObject {
     // of the area's right edge.
     void copyIsTheReport() {
         QFETCH(int, preset);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
-        QFETCH(QString, interval);
+        QFETCH(QString, boxes);
         const LinkageState& in = kPresets[preset].inputs;
-        Listed listed(in, start, end, interval);
+        const QStringList box = boxes.split(':');
+        Listed listed(in, box.value(0), box.value(1), box.value(2));
         auto* display = listed.window.findChild<QPushButton*>("Command1");
         display->setFocus();
         QApplication::clipboard()->clear();
         QTest::keyClick(display, Qt::Key_C, Qt::ControlModifier);
-        const QStringList copied = linesOf(QApplication::clipboard()->text());
+        const QStringList copied =
+            QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
 
-        const QString boxes = start + ':' + end + ':' + interval;
-        QStringList arguments{boxes == "::" ? "--listing" : "--listing=" + boxes};
+        QStringList arguments{boxes.isEmpty() ? "--listing" : "--listing=" + boxes};
         for (const double value : {in.L1, in.L2, in.L3, in.L4, in.n, in.M}) {
             arguments << QString::number(value);
         }
@@ -131,7 +118,8 @@ class TableWindowTest : public QObject {
         report.start(FOURBAR_REPORT, arguments);
         QVERIFY(report.waitForFinished(10000));
         QCOMPARE(report.exitCode(), 0);
-        const QStringList printed = linesOf(QString::fromUtf8(report.readAllStandardOutput()));
+        const QStringList printed =
+            QString::fromUtf8(report.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QVERIFY(copied.size() > 2);
         QCOMPARE(copied, printed.mid(0, copied.size()));
         QVERIFY(copied.size() == printed.size() || listed.area().isFull());

@@ -1,10 +1,9 @@
 // Tests of the toolkit's widgets: twips, the input box's focus emptying, the output box, Enter on
-// buttons, a label too low for its caption, and the program's icon set only once the window has
-// been painted. The drawing area, the listing view and the context menu have tests of their own.
+// buttons, and the program's icon set only once the window has been painted. The drawing area, the
+// listing view and the context menu have tests of their own; captions are the windows' tests.
 #include <QtTest>
 #include <QtWidgets>
 
-#include "tests/ui/ui_test_support.h"
 #include "ui/toolkit/program_setup.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
@@ -25,7 +24,6 @@ class ToolkitTest : public QObject {
         QTest::addColumn<Qt::FocusReason>("reason");
         QTest::addColumn<bool>("empties");
         QTest::newRow("mouse") << Qt::MouseFocusReason << true;
-        QTest::newRow("Tab") << Qt::TabFocusReason << true;
         QTest::newRow("Backtab") << Qt::BacktabFocusReason << true;
         QTest::newRow("back from a menu") << Qt::PopupFocusReason << false;
     }
@@ -86,27 +84,6 @@ class ToolkitTest : public QObject {
         QTest::keyClick(box, Qt::Key_9);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), " 73.76734");
-    }
-
-    // A label one pixel high keeps its caption as its text but has no line to show, draws no ink
-    // and keeps its laid-out width; two pixels high, it shows the caption on one line, widened for
-    // it.
-    void captionTooLowToShow_data() {
-        QTest::addColumn<int>("heightTwips");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("width");
-        QTest::newRow("one pixel") << 15 << 0 << 25;
-        QTest::newRow("two pixels") << 30 << 1 << 51;
-    }
-    void captionTooLowToShow() {
-        QFETCH(int, heightTwips);
-        QWidget window;
-        QWidget* label = createWidget(WidgetKind::Label, &window, "Label3", "Label3 Label3",
-                                      {0, 0, 375, heightTwips}, {DesignFont::Arial, 6});
-        QCOMPARE(qobject_cast<QLabel*>(label)->text(), QString("Label3 Label3"));
-        QTEST(int(captionLines(label).size()), "lines");
-        QTEST(label->width(), "width");
-        QVERIFY(heightTwips > 15 || fourbar::test::inkBox(label->grab().toImage()).isEmpty());
     }
 
     // Nothing is loaded while the window is being shown; the icon comes after its first paint, or
