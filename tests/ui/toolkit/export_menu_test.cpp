@@ -1,6 +1,6 @@
 // Tests of a drawing area's context menu as the user works it: Ctrl+C, the items picked from the
-// menu by keyboard and by mouse, the picture saved in the format its name asks for, and saves that
-// fail. The CSV export through the menu is the table window's test.
+// menu by keyboard and by mouse, the picture saved in the format its name asks for, and a save
+// that fails. The CSV export through the menu is the table window's test.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -95,7 +95,7 @@ class ExportMenuTest : public QObject {
 
     // "保存图片..." proposes its name and writes the picture as the file the user names: PNG for a
     // name without suffix (".png" added) or one Qt cannot write, otherwise the format of the
-    // suffix.
+    // suffix. The next file dialog opens in the folder written to last.
     void savePictureFromMenu_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<Pick>("pick");
@@ -120,11 +120,18 @@ class ExportMenuTest : public QObject {
         QVERIFY2(dialogs.size() == 1 && dialogs[0].contains("|运动线图.png|"),
                  qPrintable(dialogs.join(';')));
         QCOMPARE(entries(dir.path()), QStringList(saved));
+        const QTemporaryDir other;  // written without a dialog, so Qt's own memory stays behind
+        QVERIFY(w.area->exportMenu().savePicture(other.filePath("other.png")));
+        QCOMPARE(pickFromContextMenu(w.area, {50, 40}, "保存图片...", pick)
+                     .dialogs.value(0)
+                     .section('|', 0, 0),
+                 QDir(other.path()).absolutePath());
         QImageReader reader(dir.filePath(saved));
-        QTEST(reader.format(), "format");
+        const QByteArray format = reader.format();
+        QTEST(format, "format");
         const QImage image = reader.read();
         QCOMPARE(image.size(), w.area->image().size());  // at the screen's resolution
-        if (reader.format() == "png") {                  // lossless: the picture as shown
+        if (format == "png") {                           // lossless: the picture as shown
             QVERIFY(image.convertToFormat(QImage::Format_RGB32) == w.area->image());
             QCOMPARE(image.dotsPerMeterX(),
                      qRound(96 / 0.0254 * w.area->image().devicePixelRatio()));
