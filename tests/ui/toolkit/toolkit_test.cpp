@@ -1,11 +1,10 @@
-// Tests of the toolkit's widgets: twips, the input box's focus emptying, the
-// output box and Enter on buttons. The drawing area, the listing view and the context menu have
-// tests of their own.
+// Tests of the toolkit's widgets: twips, the input box's focus emptying, the output box, Enter on
+// buttons, and the program's icon set only once the window has been painted. The drawing area, the
+// listing view and the context menu have tests of their own; captions are the windows' tests.
 #include <QtTest>
 #include <QtWidgets>
 
-#include "tests/ui/ui_test_support.h"
-#include "ui/toolkit/output_box.h"
+#include "ui/toolkit/program_setup.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/widget_table.h"
 
@@ -25,7 +24,6 @@ class ToolkitTest : public QObject {
         QTest::addColumn<Qt::FocusReason>("reason");
         QTest::addColumn<bool>("empties");
         QTest::newRow("mouse") << Qt::MouseFocusReason << true;
-        QTest::newRow("Tab") << Qt::TabFocusReason << true;
         QTest::newRow("Backtab") << Qt::BacktabFocusReason << true;
         QTest::newRow("back from a menu") << Qt::PopupFocusReason << false;
     }
@@ -45,70 +43,74 @@ class ToolkitTest : public QObject {
         QCOMPARE(resets.count(), int(empties));
     }
 
-    // An output box keeps its text whatever the user types into all of it.
-    void outputBoxKeepsItsText_data() {
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("digit") << Qt::Key_9 << Qt::KeyboardModifiers();
-        QTest::newRow("Backspace") << Qt::Key_Backspace << Qt::KeyboardModifiers();
-        QTest::newRow("paste") << Qt::Key_V << Qt::KeyboardModifiers(Qt::ControlModifier);
-    }
-    void outputBoxKeepsItsText() {
-        QWidget window;
-        auto* box = new OutputBox(&window);
-        box->setText(" 73.767340617148");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        box->setFocus();
-        QApplication::clipboard()->setText("pasted");
-        box->selectAll();
-        QFETCH(Qt::Key, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QTest::keyClick(box, key, modifiers);
-        QCOMPARE(box->text(), " 73.767340617148");
-    }
-
     // Enter and Return press a focused button once, through its click, as Space does; a held key
-    // (repeating after a delay) does not press it again, and Enter in a text box presses no button.
+    // (repeating after a delay) does not press it again, and Enter in an output box beside it
+    // presses no button and keeps the box's text whatever is typed or pasted.
     void enterPressesFocusedButton_data() {
-        QTest::addColumn<bool>("onButton");  // or on a text box beside it
+        QTest::addColumn<bool>("onButton");  // or on the output box
         QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<int>("repeats");
         QTest::addColumn<int>("clicks");
-        const Qt::KeyboardModifiers none;
-        QTest::newRow("Return") << true << Qt::Key_Return << none << 0 << 1;
-        QTest::newRow("keypad Enter")
-            << true << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << 0 << 1;
-        QTest::newRow("held Return") << true << Qt::Key_Return << none << 5 << 1;
-        QTest::newRow("Ctrl+Return")
-            << true << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << 0 << 0;
-        QTest::newRow("Return in a text box") << false << Qt::Key_Return << none << 0 << 0;
+        QTest::newRow("Return") << true << Qt::Key_Return << 0 << 1;
+        QTest::newRow("keypad Enter") << true << Qt::Key_Enter << 0 << 1;
+        QTest::newRow("held Return") << true << Qt::Key_Return << 5 << 1;
+        QTest::newRow("Return in an output box") << false << Qt::Key_Return << 0 << 0;
     }
     void enterPressesFocusedButton() {
         QFETCH(Qt::Key, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, repeats);
         QWidget window;
         QPushButton* button = makeButton(&window, "Command1", "确 定", {0, 0, 795, 375}, {});
-        QWidget* box = createWidget(WidgetKind::Output, &window, "Text8", "", {0, 600, 675, 360},
-                                    kDefaultFontSpec);
+        auto* box = qobject_cast<QLineEdit*>(createWidget(WidgetKind::Output, &window, "Text8", "",
+                                                          {0, 600, 675, 360}, kDefaultFontSpec));
+        box->setText(" 73.76734");
         QSignalSpy clicked(button, &QPushButton::clicked);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QFETCH(bool, onButton);
         QWidget* target = onButton ? static_cast<QWidget*>(button) : box;
         target->setFocus();
-        QTest::keyPress(target, key, modifiers);
+        QTest::keyPress(target, key);
         QTest::qWait(repeats > 0 ? 150 : 0);
         for (int i = 0; i < repeats; ++i) {
-            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+            QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(target, &repeat);
         }
-        QTest::keyRelease(target, key, modifiers);
-        QFETCH(int, clicks);
+        QTest::keyRelease(target, key);
         QTest::qWait(250);  // a click shown pressed comes 100 ms later
-        QCOMPARE(clicked.count(), clicks);
+        QTEST(int(clicked.count()), "clicks");
+        QApplication::clipboard()->setText("pasted");
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_9);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), " 73.76734");
+    }
+
+    // Nothing is loaded while the window is being shown; the icon comes after its first paint, or
+    // after `latestMs` for a window never painted. Nothing is left behind on the window.
+    void iconAfterFirstPaint_data() {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("latestMs");
+        QTest::newRow("painted long before the limit") << true << 60000;
+        QTest::newRow("never painted") << false << 50;
+    }
+    void iconAfterFirstPaint() {
+        QFETCH(bool, shown);
+        QFETCH(int, latestMs);
+        const QTemporaryDir dir;
+        QPixmap icon(16, 16);
+        icon.fill(Qt::darkGreen);
+        QVERIFY(icon.save(dir.filePath("icon.png")));
+        QApplication::setWindowIcon(QIcon());
+        QWidget window;
+        window.resize(120, 60);
+        const qsizetype children = window.children().size();
+        setWindowIconAfterFirstPaint(&window, dir.filePath("icon.png"), latestMs);
+        window.setVisible(shown);
+        QVERIFY(QApplication::windowIcon().isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::windowIcon().isNull(), 5000);
+        QCOMPARE(window.windowIcon().pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::darkGreen));
+        QTRY_COMPARE(window.children().size(), children);
     }
 };
 
