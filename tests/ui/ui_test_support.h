@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
-#include <QWidgetList>
 #include <functional>
 #include <initializer_list>
 #include <memory>
