@@ -75,12 +75,6 @@ class CouplerReportTest : public QObject {
                  fetch("message").isEmpty() ? "" : "四杆机构|" + fetch("message") + "|确定");
     }
 
-    // Before any analysis the menu item says so and asks for no file.
-    void reportBeforeAnalysis() {
-        QCOMPARE(exportReport(QDir::temp().filePath("never.pdf")),
-                 QStringList("四杆机构|请先执行运动分析|确定"));
-    }
-
     // After an execute: the dialog proposes the name; the file is a PDF, and with a coupler point
     // set the figure draws its path as well.
     void reportWritten() {

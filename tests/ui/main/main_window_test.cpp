@@ -1,5 +1,5 @@
-// Tests of the main window and the application: a caption widened, the presets' outputs, clear,
-// the file dialogs, the navigation between the windows and the program's end.
+// Tests of the main window and the application: the presets' outputs, clear, the file dialogs,
+// the navigation between the windows and the program's end.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -31,14 +31,6 @@ class MainWindowTest : public QObject {
 
   private slots:
     void init() { QVERIFY(test::restart(app_)); }
-
-    // "L2(mm):" at its twips (15 to the pixel), in its font, widened to its caption.
-    void captionWidened() {
-        const QWidget* label = form1()->findChild<QWidget*>("Label2");
-        QCOMPARE(label->geometry(), QRect(8, 60, 47, 25));
-        QCOMPARE(QFontInfo(label->font()).family() + QString::number(label->font().pixelSize()),
-                 "Liberation Serif13");
-    }
 
     // The presets' outputs, each command by its button or, for the double rockers, its menu item,
     // over a "K" left in Text11; the outputs are read-only, each with its text as tooltip. Clear
