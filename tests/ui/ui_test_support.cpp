@@ -20,9 +20,8 @@
 static void keepSettingsApart() {
     QStandardPaths::setTestModeEnabled(true);
     static QTemporaryDir settings;
-    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, settings.path());
-    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 }
 Q_COREAPP_STARTUP_FUNCTION(keepSettingsApart)
 

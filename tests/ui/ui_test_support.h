@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
-#include <QWidgetList>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -73,8 +72,7 @@ std::shared_ptr<const Analysis> analyse(SharedState& state, double L1, double L2
 // false when it never became active.
 [[nodiscard]] bool restart(std::unique_ptr<ui::Application>& app);
 
-// The program's windows (objectName "Form…") now visible, and the one when only one is.
-QWidgetList shownWindows();
+// The program's window (objectName "Form…") now visible; nullptr when none or several are.
 QWidget* shownWindow();
 
 // Clicks the button or triggers the action named, in order, each found in the window shown at that

@@ -33,15 +33,10 @@ bool restart(std::unique_ptr<ui::Application>& app) {
     return QTest::qWaitForWindowActive(&app->mainWindow());
 }
 
-QWidgetList shownWindows() {
+QWidget* shownWindow() {
     QWidgetList shown = QApplication::topLevelWidgets();
     shown.removeIf(
         [](const QWidget* w) { return !w->isVisible() || !w->objectName().startsWith("Form"); });
-    return shown;
-}
-
-QWidget* shownWindow() {
-    const QWidgetList shown = shownWindows();
     return shown.size() == 1 ? shown.front() : nullptr;
 }
 

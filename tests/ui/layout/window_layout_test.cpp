@@ -45,11 +45,10 @@ class WindowLayoutTest : public QObject {
         windows_ = {&app_->mainWindow()};  // each other window opened by its command
         for (const char* command : {"transfer", "prin", "low", "designByRatio"}) {
             fourbar::test::use({command}, &app_->mainWindow());
-            for (QWidget* w : fourbar::test::shownWindows()) {
-                windows_ << (windows_.contains(w) ? QWidgetList() : QWidgetList{w});
-            }
+            windows_ << fourbar::test::shownWindow();
+            QVERIFY2(windows_.back() != nullptr, command);
+            windows_.back()->close();  // back to the main window
         }
-        app_->mainWindow().show();
     }
 
     // Each line of each caption lies wholly in the space its widget draws it in: inside a button's
@@ -94,6 +93,7 @@ class WindowLayoutTest : public QObject {
     void windowsReachable() {
         QFETCH(QSize, room);
         for (QWidget* window : windows_) {
+            window->show();
             auto* area = window->findChild<ClientArea*>();
             const QWidget* client = area->widget();
             if (room.isValid()) {

@@ -1,20 +1,15 @@
 // Seeded random use of the windows through the widgets a user touches. After every action the main
-// window's output panel shows what the core's execute gave (nothing after "清除"), the execute and
-// the table's commands show the core's messages, and the table's listing is the core's listing for
-// the request that printed it.
+// window's output panel shows what the core's execute gave (nothing after "清除") and the execute
+// shows the core's message.
 #include <QtTest>
 #include <QtWidgets>
 #include <cstdio>
 #include <random>
 
-#include "core/lenient_number.h"
-#include "core/listing.h"
 #include "core/motion_parameters.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/application.h"
 #include "ui/main/main_window.h"
-#include "ui/table/table_window.h"
-#include "ui/toolkit/listing_view.h"
 
 using namespace fourbar;
 
@@ -22,19 +17,9 @@ namespace {
 
 // Texts typed into the boxes besides random lengths: the presets' numbers, zero, negatives, huge
 // and garbage texts and the table boxes' extremes.
-// clang-format off
-const char* const kTexts[] = {" 150", " 300", " 100", "-1", "1", "0", "-150", "1e308", "1e999", "abc", "--5", "",
-                              "1e-300", "2.5", "90", "360", "-45", "5", "0.0001"};
-const QMap<QString, ListingCommand> kListingButtons{{"Command1", ListingCommand::Display},
-    {"Command3", ListingCommand::FirstQuarter}, {"Command4", ListingCommand::SecondQuarter},
-    {"Command5", ListingCommand::ThirdQuarter}, {"Command6", ListingCommand::FourthQuarter}};
-// clang-format on
-
-// A message box of the program showing `message`; none for an empty one.
-QStringList messageBox(std::string_view m) {
-    return m.empty() ? QStringList()
-                     : QStringList("四杆机构|" + QString::fromUtf8(m.data(), m.size()) + "|确定");
-}
+const char* const kTexts[] = {" 150",  " 300",  " 100", "-1",  "1",     "0",      "-150",
+                              "1e308", "1e999", "abc",  "--5", "",      "1e-300", "2.5",
+                              "90",    "360",   "-45",  "5",   "0.0001"};
 
 }  // namespace
 
@@ -42,8 +27,7 @@ class RandomUseTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ui::Application> app_;
-    QStringList panel_;    // Text8..Text14 as they should read
-    QStringList listing_;  // the table's listing in full, as it should begin
+    QStringList panel_;  // Text8..Text14 as they should read
 
     // Draws an action on the window shown: a button clicked (twice as likely as the rest), a menu
     // item triggered (the file dialogs have tests of their own), a text typed into an input box,
@@ -69,53 +53,24 @@ class RandomUseTest : public QObject {
         return pool[pick(pool.size())];
     }
 
-    // The listing and message the core gives for `command` on the table's boxes as they stand, at
-    // most 200 lines (the area holds fewer).
-    QStringList coreListing(ListingCommand command, QStringList& message) {
-        const auto box = [this](const char* name) {
-            return readNumber(
-                app_->tableWindow()->findChild<QLineEdit*>(name)->text().toStdString());
-        };
-        const Listing listing(app_->state());
-        const ListingPlan plan = listing.plan(command, {box("Text2"), box("Text3"), box("Text1")});
-        message = messageBox(plan.refusal);
-        QStringList lines;
-        auto take = [&lines](const ListingLine& line) {
-            for (const std::string& text : paddedLines(line)) {
-                lines << QString::fromStdString(text);
-            }
-            return lines.size() < 200;
-        };
-        take(listingTitle());
-        take(listingHeading());
-        if (plan.refusal.empty()) {
-            listing.listRows(plan, take);
-        }
-        return lines;
-    }
-
     // Does `action` (printed first, on the unbuffered stderr, to show what led to a fault) and
     // checks the windows against the core; empty when they agree.
     QString act(const QStringList& action) {
         std::fputs(qPrintable(action.join(" \"") + "\n"), stderr);
         QWidget* w = test::shownWindow();
         const bool inMain = w == &app_->mainWindow();
-        const bool inTable = w == app_->tableWindow();
-        std::optional<QStringList> message;  // the messages followed here
+        std::optional<QString> message;  // the program's message after an execute; "" for none
         if (inMain && QStringList{"Command7", "opration"}.contains(action[0])) {
             SharedState state = app_->state();
             const ExecuteOutputs outputs = executeAnalysis(state);
             for (qsizetype i = 0; i < panel_.size(); ++i) {
-                const OutputField& field = outputs.*kOutputPanel[i].field;
-                panel_[i] = field.written ? QString::fromStdString(field.text) : panel_[i];
+                panel_[i] = QString::fromStdString((outputs.*kOutputPanel[i].field).text);
             }
-            message = messageBox(executeMessageText(outputs.message));
+            const std::string_view m = executeMessageText(outputs.message);
+            message =
+                m.empty() ? "" : "四杆机构|" + QString::fromUtf8(m.data(), m.size()) + "|确定";
         } else if (inMain && QStringList{"Command8", "clear"}.contains(action[0])) {
             panel_.fill({}, 7);
-        } else if (inTable && kListingButtons.contains(action[0])) {
-            listing_ = coreListing(kListingButtons[action[0]], message.emplace());
-        } else if (inTable && QStringList{"Command2", "close box"}.contains(action[0])) {
-            listing_.clear();
         }
         QObject* o = w->findChild<QObject*>(action[0]);
         const QStringList shown = test::dialogsDuring([&] {
@@ -131,23 +86,14 @@ class RandomUseTest : public QObject {
             }
             QCoreApplication::processEvents();
         });
-        if (message && shown.filter(QRegularExpression("^四杆机构\\|")) != *message) {
+        if (message && shown.filter(QRegularExpression("^四杆机构\\|")).join(';') != *message) {
             return "messages: " + shown.join(", ");
         }
         QStringList panel;
         for (int n = 8; n <= 14; ++n) {
             panel << app_->mainWindow().findChild<QLineEdit*>(QString("Text%1").arg(n))->text();
         }
-        if (panel != panel_) {
-            return "the panel shows " + panel.join('|');
-        }
-        const ui::ListingView* area =
-            app_->tableWindow() ? app_->tableWindow()->listingArea() : nullptr;
-        if (area && (area->lines() != listing_.mid(0, area->lines().size()) ||
-                     (area->lines().size() < listing_.size() && !area->isFull()))) {
-            return QString("the listing's %1 lines are not the core's").arg(area->lines().size());
-        }
-        return {};
+        return panel == panel_ ? QString() : "the panel shows " + panel.join('|');
     }
 
   private slots:
@@ -161,7 +107,6 @@ class RandomUseTest : public QObject {
         QFETCH(unsigned, seed);
         QVERIFY(test::restart(app_));
         panel_.fill({}, 7);
-        listing_.clear();
         std::mt19937 rng(seed);
         for (int i = qEnvironmentVariable("FOURBAR_RANDOM_ACTIONS", "300").toInt(); i > 0; --i) {
             const QString fault = act(draw(rng));
