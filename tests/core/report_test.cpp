@@ -85,7 +85,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, Absence, ::testing::Values(
 // swing back over the same crank angles, plotted as a solid and a dashed branch.
 TEST(Report, RockerCrankBranches) {
     const ReportModel r = report({250, 220, 150, 300});
-    ASSERT_EQ(r.table.columns.size(), 9u);
     EXPECT_EQ(r.table.columns[0].heading, "行程");
     ASSERT_EQ(r.table.rows.size(), 147u);  // rows 11..157
     EXPECT_EQ(r.table.rows.front(),
