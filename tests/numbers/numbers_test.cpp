@@ -38,7 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Numbers, Texts, testing::Values(
     TextRow{-0.005,    "-.005",     "-0.005",   "-.01"},
     TextRow{1.0 / 3,   " .333333333333333", "0.333333333333333", ".33"},
     TextRow{1e-5,      " 1E-05",    "1E-05",    "."},
-    TextRow{1e-300,    " 1E-300",   "1E-300",   "."},
     // Rounding to 15 digits carries into the exponent.
     TextRow{999999999999999.5, " 1E+15", "1E+15", "1000000000000000."},
     TextRow{-1.25e20,  "-1.25E+20", "-1.25E+20", "-125000000000000000000."},
@@ -52,8 +51,7 @@ struct BoxRow {
 
 // The presets' form, which designed lengths rounded to 0.001 mm share, and which reads back.
 TEST(Texts, InputBoxForm) {
-    for (const BoxRow& row : {BoxRow{150, " 150"},
-                              {-1, "-1"},
+    for (const BoxRow& row : {BoxRow{-1, "-1"},
                               {61.503, " 61.503"},
                               {0.5, " 0.5"},
                               {-0.0, " 0"},
