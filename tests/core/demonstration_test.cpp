@@ -185,8 +185,8 @@ TEST_P(Drawings, OfEachCommand) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, Drawings, testing::Values(
     DrawingRow{"turningCrank", crankRocker,                         {15, 4, 0, 12}, {18, 8, 7, 12}, {3, 2, 0, 0}},
-    // A rocker-crank's figure is a double rocker's.
-    DrawingRow{"doubleRocker", [] { return doubleRocker(30, 36); }, {17, 4, 0, 14}, {20, 6, 5, 14}, {3, 2, 0, 0}}),
+    DrawingRow{"doubleRocker", [] { return doubleRocker(30, 36); }, {17, 4, 0, 14}, {20, 6, 5, 14}, {3, 2, 0, 0}},
+    DrawingRow{"rockerCrank",  centredRockerCrank,                  {17, 4, 0, 14}, {20, 6, 5, 14}, {3, 2, 0, 0}}),
     test::byLabel);
 // clang-format on
 
