@@ -74,9 +74,8 @@ QStringList dialogsDuring(const std::function<void()>& act, const QString& choos
     return seen;
 }
 
-MenuUse pickFromContextMenu(QWidget* widget, QPoint pos, const QString& item, Pick pick,
-                            const QString& choose) {
-    MenuUse use;
+QStringList pickFromContextMenu(QWidget* widget, QPoint pos, const QString& item, Pick pick,
+                                const QString& choose) {
     QTimer poll;
     poll.callOnTimeout([&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -86,17 +85,15 @@ MenuUse pickFromContextMenu(QWidget* widget, QPoint pos, const QString& item, Pi
         poll.stop();
         QAction* target = nullptr;
         for (QAction* action : menu->actions()) {
-            if (!action->isSeparator()) {
-                use.items << action->text() + (action->isEnabled() ? "" : " (disabled)");
-                target = action->isEnabled() && action->text() == item ? action : target;
-            }
+            target = action->isEnabled() && action->text() == item ? action : target;
         }
         if (target == nullptr) {
             QTest::keyClick(menu, Qt::Key_Escape);
         } else if (pick == Pick::Click) {
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(target).center());
         } else {
-            for (qsizetype n = 0; n < use.items.size() && menu->activeAction() != target; ++n) {
+            for (qsizetype n = 0; n < menu->actions().size() && menu->activeAction() != target;
+                 ++n) {
                 QTest::keyClick(menu, Qt::Key_Down);
             }
             QTest::keyClick(menu, Qt::Key_Return);
@@ -104,13 +101,12 @@ MenuUse pickFromContextMenu(QWidget* widget, QPoint pos, const QString& item, Pi
     });
     poll.start(10);
     QWidget* window = widget->window();
-    use.dialogs = dialogsDuring(
+    return dialogsDuring(
         [&] {
             QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
                               widget->mapTo(window, pos));
         },
         choose);
-    return use;
 }
 
 }  // namespace fourbar::test

@@ -16,7 +16,6 @@
 class QWidget;
 
 namespace fourbar {
-struct Analysis;
 struct SharedState;
 }  // namespace fourbar
 
@@ -46,27 +45,19 @@ QStringList dialogsDuring(const std::function<void()>& act, const QString& choos
 // clicking it.
 enum class Pick { Keyboard, Click };
 
-// What a right click showed and what the item picked from it opened.
-struct MenuUse {
-    // The texts of the menu's items, " (disabled)" behind those that are; empty when no menu
-    // opened.
-    QStringList items;
-    QStringList dialogs;  // as dialogsDuring returns them
-};
-
 // Right-clicks `widget` at `pos` (through its window, as the platform delivers the click), picks
 // the enabled item `item` of the context menu that opens (none: the menu is closed with Escape)
-// by `pick`, and answers the dialogs the item opens as dialogsDuring does. The widget's window
-// must be shown.
-MenuUse pickFromContextMenu(QWidget* widget, QPoint pos, const QString& item, Pick pick,
-                            const QString& choose = {});
+// by `pick`, and answers the dialogs the item opens as dialogsDuring does, returning them. The
+// widget's window must be shown.
+QStringList pickFromContextMenu(QWidget* widget, QPoint pos, const QString& item, Pick pick,
+                                const QString& choose = {});
 
 // ---- Window tests only (ui_test_support_windows.cpp) ----------------------------------------
 
 // Confirms L1..L4 (mm), n (r/min) and M in `state` and executes on them as the execute command
-// does; the analysis the state then holds.
-std::shared_ptr<const Analysis> analyse(SharedState& state, double L1, double L2, double L3,
-                                        double L4, double n = 100, double M = -1);
+// does.
+void analyse(SharedState& state, double L1, double L2, double L3, double L4, double n = 100,
+             double M = -1);
 
 // Ends `app` if there is one, starts a new application and waits until its main window is active;
 // false when it never became active.

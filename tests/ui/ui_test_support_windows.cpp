@@ -20,11 +20,9 @@ Q_COREAPP_STARTUP_FUNCTION(setProgramTitle)
 
 namespace fourbar::test {
 
-std::shared_ptr<const Analysis> analyse(SharedState& state, double L1, double L2, double L3,
-                                        double L4, double n, double M) {
+void analyse(SharedState& state, double L1, double L2, double L3, double L4, double n, double M) {
     state.inputs = {L1, L2, L3, L4, n, M};
     executeAnalysis(state);
-    return state.analysis;
 }
 
 bool restart(std::unique_ptr<ui::Application>& app) {

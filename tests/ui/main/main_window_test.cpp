@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "core/listing.h"
 #include "tests/preset_outputs.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/application.h"
@@ -66,7 +67,8 @@ class MainWindowTest : public QObject {
     }
 
     // A file dialog opens in the folder of the file written last, proposes its name, in Chinese
-    // ("保存(&S)"), and writes the file chosen, whose folder becomes the last one.
+    // ("保存(&S)"), and writes the file chosen, whose folder becomes the last one: the table
+    // window's CSV export, every row, ".csv" added.
     void fileDialog() {
         const QTemporaryDir before;
         const QTemporaryDir chosen;
@@ -75,7 +77,9 @@ class MainWindowTest : public QObject {
         QAction* item = test::shownWindow()->findChild<QAction*>("exportCsv");
         QCOMPARE(test::dialogsDuring([item] { item->trigger(); }, chosen.filePath("out")),
                  QStringList(before.path() + "|运动参数.csv|保存(&S)"));
-        QVERIFY(QFileInfo::exists(chosen.filePath("out.csv")));
+        QFile file(chosen.filePath("out.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray::fromStdString(analysisCsv(*app_->state().analysis)));
         QCOMPARE(ui::lastFolder(), chosen.path());
     }
 

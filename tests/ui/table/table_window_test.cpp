@@ -1,4 +1,4 @@
-// The data table window: lines to the bottom edge, a refusal, "清零", "退出", CSV export, the copy
+// The data table window: lines to the bottom edge, a refusal, "清零", "退出", the copy
 // (the report's lines) with every column inside the listing area.
 #include <QtTest>
 #include <QtWidgets>
@@ -68,17 +68,6 @@ class TableWindowTest : public QObject {
         test::analyse(listed.state, 250, 220, 150, 300);
         QCOMPARE(use({"Command3"}, &listed.window), QStringList("四杆机构|请选择范围及间隔|确定"));
         QCOMPARE(listed.area().lines().size(), 2);
-    }
-
-    // "导出CSV..." in the listing's menu writes every row to the name given, ".csv" added.
-    void exportCsv() {
-        Listed listed(kPresets[0].inputs, "", "", "");
-        const QTemporaryDir dir;
-        test::pickFromContextMenu(&listed.area(), {100, 100}, "导出CSV...", test::Pick::Click,
-                                  dir.filePath("rows"));
-        QFile file(dir.filePath("rows.csv"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray::fromStdString(analysisCsv(*listed.state.analysis)));
     }
 
     // Every preset: with empty boxes, and from below the first row to beyond the last every 2.5

@@ -1,7 +1,7 @@
 // Tests of the drawing area: its scale, erasing by drawing again, and refitting the picture to a
 // new device pixel ratio; and of the listing view drawn on it: lines one below the other, the copy
-// as text and as an HTML table, and clearing (fields at their cells and the bottom edge are the
-// table window's test). The erasing also runs at 200 %, the refit on two screens of 100 % and
+// as text and as an HTML table, and forgetting them (fields at their cells and the bottom edge are
+// the table window's test). The erasing also runs at 200 %, the refit on two screens of 100 % and
 // 200 %.
 #include <QtTest>
 #include <QtWidgets>
@@ -34,10 +34,10 @@ class DrawingAreaTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A point drawn as a zero-length line lands on one pixel, wherever the axes run, and in twips
-    // (15 to the pixel) until a scale is set; a circle's radius is in x units.
+    // A point drawn as a zero-length line lands on one pixel, wherever the axes run (in twips, 15
+    // to the pixel, until a scale is set: the refit's test); a circle's radius is in x units.
     void mapping_data() {
-        QTest::addColumn<QRectF>("scale");  // left, top, right - left, bottom - top; none: twips
+        QTest::addColumn<QRectF>("scale");  // left, top, right - left, bottom - top
         QTest::addColumn<QPointF>("point");
         QTest::addColumn<double>("radius");  // 0: a point
         QTest::addColumn<QRect>("ink");
@@ -45,8 +45,6 @@ class DrawingAreaTest : public QObject {
                               << 0.0 << QRect(75, 20, 1, 1);
         QTest::newRow("x to the left") << QRectF(QPointF(597.6, 0), QPointF(-298.8, 80))
                                        << QPointF(0, 20) << 0.0 << QRect(67, 20, 1, 1);
-        QTest::newRow("twips until scaled")
-            << QRectF() << QPointF(150, 300) << 0.0 << QRect(10, 20, 1, 1);
         QTest::newRow("circle") << QRectF(QPointF(0, 10), QPointF(10, -40)) << QPointF(5, -15)
                                 << 3.0 << QRect(20, 10, 61, 61);
     }
@@ -56,9 +54,7 @@ class DrawingAreaTest : public QObject {
         QFETCH(double, radius);
         DrawingArea area;
         area.resize(100, 80);
-        if (!scale.isNull()) {
-            area.setScale(scale.left(), scale.top(), scale.right(), scale.bottom());
-        }
+        area.setScale(scale.left(), scale.top(), scale.right(), scale.bottom());
         radius > 0 ? area.circle(point.x(), point.y(), radius, Qt::red)
                    : area.line(point.x(), point.y(), point.x(), point.y(), Qt::red);
         QFETCH(QRect, ink);
@@ -130,7 +126,9 @@ class DrawingAreaTest : public QObject {
 
     // The copy is the text lines as laid out, each ended by a line break, and an HTML table: a row
     // per line (a field that went on to the next text line stays in its row), a cell per field,
-    // trimmed and escaped, headings as heading cells, the title in one cell across the table.
+    // trimmed and escaped, headings as heading cells, the title in one cell across the table. A new
+    // background colour forgets the lines: the copy is empty text without a table, and the next
+    // line is printed at the top again.
     void copiesTheLinesAsLaidOut() {
         ListingView view;
         view.resize(400, 200);
@@ -148,19 +146,11 @@ class DrawingAreaTest : public QObject {
                  "<tr><td colspan=\"2\">四杆机构运动分析</td></tr>\n"
                  "<tr><th>L1杆转角</th><th>L2杆转角</th></tr>\n"
                  "<tr><td>90</td><td>-3.1&lt;4&amp;</td></tr>\n</table></body></html>\n");
-    }
-
-    // A new background colour clears the area and forgets the lines: the copy is empty text
-    // without a table, and the next line is printed at the top again.
-    void newBackgroundForgetsTheLines() {
-        ListingView view;
-        view.resize(300, 30);
-        view.setTextFont(kSongTi, QSize(5, 11));
-        view.print(oneField(0, 0, "7"));
         view.setBackColor(Qt::white);
         view.copyToClipboard();
         QCOMPARE(QApplication::clipboard()->text(), QString());
         QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
+        view.setTextFont(kSongTi, QSize(5, 11));
         view.print(oneField(0, 0, "8"));
         QCOMPARE(view.lines(), QStringList("8"));
         QVERIFY(inkBox(view.image()).bottom() < 11);

@@ -1,4 +1,4 @@
-// Tests of the toolkit's widgets: twips, the input box's focus emptying, the output box, Enter on
+// Tests of the toolkit's widgets: twips, the input box's focus emptying, Enter on
 // buttons, and the program's icon set only once the window has been painted. The drawing area, the
 // listing view and the context menu have tests of their own; captions are the windows' tests.
 #include <QtTest>
@@ -45,13 +45,12 @@ class ToolkitTest : public QObject {
 
     // Enter and Return press a focused button once, through its click, as Space does; a held key
     // (repeating after a delay) does not press it again, and Enter in an output box beside it
-    // presses no button and keeps the box's text whatever is typed or pasted.
+    // presses no button (typing into the read-only boxes: the main window's test).
     void enterPressesFocusedButton_data() {
         QTest::addColumn<bool>("onButton");  // or on the output box
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<int>("repeats");
         QTest::addColumn<int>("clicks");
-        QTest::newRow("Return") << true << Qt::Key_Return << 0 << 1;
         QTest::newRow("keypad Enter") << true << Qt::Key_Enter << 0 << 1;
         QTest::newRow("held Return") << true << Qt::Key_Return << 5 << 1;
         QTest::newRow("Return in an output box") << false << Qt::Key_Return << 0 << 0;
@@ -63,7 +62,6 @@ class ToolkitTest : public QObject {
         QPushButton* button = makeButton(&window, "Command1", "确 定", {0, 0, 795, 375}, {});
         auto* box = qobject_cast<QLineEdit*>(createWidget(WidgetKind::Output, &window, "Text8", "",
                                                           {0, 600, 675, 360}, kDefaultFontSpec));
-        box->setText(" 73.76734");
         QSignalSpy clicked(button, &QPushButton::clicked);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -79,11 +77,6 @@ class ToolkitTest : public QObject {
         QTest::keyRelease(target, key);
         QTest::qWait(250);  // a click shown pressed comes 100 ms later
         QTEST(int(clicked.count()), "clicks");
-        QApplication::clipboard()->setText("pasted");
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_9);
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), " 73.76734");
     }
 
     // Nothing is loaded while the window is being shown; the icon comes after its first paint, or
