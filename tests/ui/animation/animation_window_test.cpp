@@ -95,6 +95,8 @@ class AnimationWindowTest : public QObject {
         QVERIFY2(perSecond >= 20 && perSecond <= 45, qPrintable(QString::number(perSecond)));
         const QList<QTimer*> timers = w_->findChildren<QTimer*>();
         QCOMPARE(timers.size(), 1);
+        // The measured pace tolerates a busy machine; the timer's own interval is the exact pace.
+        QCOMPARE(timers[0]->interval(), 32);
         QSignalSpy ticks(timers[0], &QTimer::timeout);
         QFETCH(bool, closeBox);
         closeBox ? void(w_->close()) : click("Command5");
