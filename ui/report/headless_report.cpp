@@ -22,13 +22,9 @@ constexpr const char* kUsage =
     "  L1、L2、L3、L4：曲柄、连杆、摇杆（输出杆）、机架的长度（mm）；\n"
     "  n：曲柄转速（r/min）；M：装配型式（+1 或 -1）。\n";
 
-constexpr const char* kHelp =
-    "用法：fourbar              打开主窗口\n"
-    "      fourbar --report 文件.pdf L1 L2 L3 L4 n M\n"
-    "  不打开窗口，写出四杆机构运动分析报告（PDF）。\n"
-    "  L1、L2、L3、L4：曲柄、连杆、摇杆（输出杆）、机架的长度（mm）；\n"
-    "  n：曲柄转速（r/min）；M：装配型式（+1 或 -1）。\n"
-    "      fourbar --help | --version\n";
+// --help: the windows, then the report's usage, then these two options.
+constexpr const char* kHelpWindows = "用法：fourbar    打开主窗口\n";
+constexpr const char* kHelpOptions = "      fourbar --help | --version\n";
 
 void printError(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
@@ -72,7 +68,9 @@ QString saveWhole(const QString& fileName, const QByteArray& bytes) {
 
 std::optional<int> runHeadlessReport(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--help") {
-        std::fputs(kHelp, stdout);
+        std::fputs(kHelpWindows, stdout);
+        std::fputs(kUsage, stdout);
+        std::fputs(kHelpOptions, stdout);
         return 0;
     }
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
